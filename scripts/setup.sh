@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs every Debian package the build, the tests and the program need.
+# Safe to run again; uses sudo when not run as root.
+set -e
+SUDO=
+if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
+PACKAGES="build-essential cmake pkg-config qt6-base-dev libsdl2-dev libsdl2-mixer-dev
+  libbenchmark-dev clang libclang-rt-14-dev clang-format
+  xvfb xdotool x11-utils imagemagick fonts-dejavu-core
+  espeak-ng sox libsox-fmt-mp3 lame"
+missing=
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing
+fi

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+
+class QMenu;
+class QAction;
+class QPushButton;
+class QTimer;
+
+namespace stak {
+
+class PictureBox;
+class VbLabel;
+class FrmTost;
+class FrmScr;
+
+// The companion window: the drinking buddy itself.
+class FrmStakan : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FrmStakan(QWidget *parent = nullptr);
+    ~FrmStakan() override;
+
+    // Window load (texture, hint line, picture, voice menu, user buttons,
+    // Timer1, then interactive mode or the configured scenario).
+    void Form_Load();
+
+    // --- scenario runs
+    void RunScenario(const QString &path);
+    void SetButtonsEnabled(bool enabled);
+    void LoadScenarioLines(const QString &path);
+    // Runs ScenarioLines; returns when done or when a run ends early.
+    void InterpretScenario();
+    QStringList ScenarioLines;
+    bool ScenarioBusy = false;
+
+    // --- speaking actions
+    void SayText(const QString &text);
+    void SayToast(const QString &text);
+    void SayVoice(const QString &text);
+
+    // --- picture panel
+    void ChangePicture(int mode);
+    QString ListPictures(const QString &mask);
+    static QString PickListEntry(int k, const QString &list);
+    qint32 OrderPosition = 0;
+    qint32 PictureCount = 0;
+
+    // --- event scheduler
+    void Timer1_Timer();
+    void Timer2_Timer();
+    // The New Year greeting of the tick; shown once per run.
+    void NewYearGreeting();
+    bool newYearGreeted() const { return m_newYearGreeted; }
+
+    // --- effects. Those taking a count return false, doing nothing, when the
+    // count is not a whole number.
+    void DoublePicture();
+    bool GlitchPicture(const QString &count);
+    bool Frolic(const QString &count);
+    void SetCdDoor(const QString &state);
+    bool FrolicFromButton = false;
+
+    // --- buttons
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void cmdU_Click(int index);
+
+    // Ends the program: the running marker is deleted first.
+    [[noreturn]] void Form_Unload();
+
+    // Timer1's tag: "no!" keeps the event timer off.
+    QString timer1Tag;
+    // Switches Timer1 on unless its tag is "no!".
+    void enableTimer1UnlessTagged();
+
+    // --- controls (objectName is the control's name)
+    VbLabel *Label5 = nullptr;
+    PictureBox *Image1 = nullptr;
+    VbLabel *Label1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    std::array<QPushButton *, 6> cmdU{}; // indices 1..5
+    VbLabel *Label2 = nullptr;
+    VbLabel *Label4 = nullptr;
+    VbLabel *Label3 = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+    QMenu *mnux = nullptr;
+    QMenu *mtost = nullptr;
+    QMenu *mnuA = nullptr;
+    QMenu *mnuMon = nullptr;
+    QList<QAction *> mtx; // element 0 is the separator
+    int BlinkCount = 0;
+    int EasterEggStep = 0;
+
+    // The background as painted by the load (texture tiles), for tests.
+    const QImage &background() const { return m_background; }
+    // The toast window, when loaded.
+    FrmTost *toastWindow() const { return m_tost; }
+    // The frolic window while a frolic runs.
+    FrmScr *frolicWindow() const { return m_scr; }
+
+    static QString windowTitleText();
+    static QString greetingText();
+    static QStringList hintLines();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void closeEvent(QCloseEvent *) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void loadTexture();
+    void loadVoiceMenu();
+    void loadUserButtons();
+    void shakeWindow();
+
+    QImage m_background;
+    QPointer<FrmTost> m_tost;
+    QPointer<FrmScr> m_scr;
+    bool m_newYearGreeted = false;
+};
+
+// The window of the run, once loaded.
+FrmStakan *companion();
+
+} // namespace stak

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace stak {
+
+// INI files as the program's configuration uses them: sections and keys match
+// without regard to case, values are read with surrounding blanks removed and
+// cut to 254 characters. The file is Windows-1251 text.
+QString readIniValue(const QString &file, const QString &section, const QString &key,
+                     const QString &defaultValue);
+
+// Sets one key, keeping every other byte of the file as it was. Creates the
+// file and the section when missing; replaces the file atomically. Returns
+// false, with a reason in *error when given, when the file cannot be written.
+bool writeIniValue(const QString &file, const QString &section, const QString &key,
+                   const QString &value, QString *error = nullptr);
+
+} // namespace stak

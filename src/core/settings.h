@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace stak {
+
+// The one program-wide record of configuration and shared state.
+struct Settings
+{
+    bool mainshown = false;
+    QString exescript;
+    qint32 drinkcount = 0;
+    qint32 igluk = 0;
+    qint32 ibiggluk = 0;
+    qint32 quake = 0;
+    qint32 BaseIntervalFrom = 0; // milliseconds
+    qint32 BaseIntervalTo = 0;   // milliseconds
+    qint32 textver = 0;
+    qint32 tostver = 0;
+    qint32 voicever = 0;
+    QString mypic;
+    QString texture;
+    qint32 randompic = 0;
+};
+
+Settings &settings();
+
+// The configuration file, ".\config.cfg" in the current folder, section
+// "Stakanych".
+QString configPath();
+QString ReadConfigValue(const QString &key, const QString &defaultValue);
+// A failed write is reported (false, reason in *error); callers still update
+// the field for this run.
+bool WriteConfigValue(const QString &key, const QString &value, QString *error = nullptr);
+
+// Decimal whole number as the configuration writes it: optional sign, digits,
+// blanks around. Anything else, or a value outside 32 bits, gives 0.
+qint32 configNumber(const QString &text);
+
+// Fills the record from config.cfg with every default and clamp, exescript
+// first.
+void LoadSettings(Settings &s = settings());
+// The same from key igluk on (the start dialog reads exescript itself).
+void LoadSettingsAfterExescript(Settings &s = settings());
+
+} // namespace stak

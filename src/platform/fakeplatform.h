@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QTemporaryDir>
+#include <functional>
+#include <stdexcept>
+
+namespace stak {
+
+class FakeClock;
+
+// Thrown by FakePlatform::exitProgram, so a test can see the program end.
+struct ProgramExit : std::runtime_error
+{
+    explicit ProgramExit(int c) : std::runtime_error("program exit"), code(c) {}
+    int code;
+};
+
+// A platform that records what the program asked of it. Message boxes answer
+// from a script (Ok / Yes when the script is empty) without blocking.
+class FakePlatform : public Platform
+{
+public:
+    struct Box
+    {
+        QString prompt;
+        MsgButtons buttons;
+        std::optional<QString> title;
+        bool foreground;
+    };
+
+    FakePlatform();
+
+    MsgAnswer messageBox(const QString &prompt, MsgButtons buttons,
+                         const std::optional<QString> &title, bool foreground) override;
+    void playSound(const QString &file) override { sounds.append(file); }
+    void playSoundAndWait(const QString &file) override { waitedSounds.append(file); }
+    void musicPlay(const QString &alias) override { music.append(QStringLiteral("play ") + alias); }
+    void musicStop(const QString &alias) override { music.append(QStringLiteral("stop ") + alias); }
+    void musicClose(const QString &alias) override
+    {
+        music.append(QStringLiteral("close ") + alias);
+    }
+    void openAddress(const QString &address) override { addresses.append(address); }
+    void openTextFile(const QString &path) override { textFiles.append(path); }
+    QImage captureScreen() override;
+    QSize screenSize() override { return screen; }
+    void setCdDoor(bool open) override { cdDoor.append(open); }
+    QString tempFolder() override;
+    void processEvents() override;
+    void sleep(int ms) override;
+    [[noreturn]] void exitProgram(int code) override;
+    QStringList screenFonts() override { return fonts; }
+
+    // Script and records.
+    QList<MsgAnswer> answers; // consumed front first
+    QList<Box> boxes;
+    QStringList sounds;
+    QStringList waitedSounds;
+    QStringList music;
+    QStringList addresses;
+    QStringList textFiles;
+    QList<bool> cdDoor;
+    QList<int> sleeps;
+    int eventPumps = 0;
+    int captures = 0;
+    QSize screen{1024, 768};
+    QImage screenImage; // returned by captureScreen when set
+    QStringList fonts{QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Serif")};
+    FakeClock *clock = nullptr; // advanced by sleep() when set
+    // Called at every processEvents (a yield point) and inside every box.
+    std::function<void()> onYield;
+    // Called when a message box is shown, before it answers.
+    std::function<void(const Box &)> onBox;
+    // When true, processEvents also runs Qt's pending events.
+    bool pumpQtEvents = false;
+
+private:
+    QTemporaryDir m_temp;
+};
+
+} // namespace stak

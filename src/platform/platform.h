@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace stak {
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgAnswer { Ok, Yes, No };
+
+// The program's default message box title.
+inline QString appTitle() { return QStringLiteral("stakan2003"); }
+
+// Everything the operating system does for the program. No window calls
+// message boxes, audio or the desktop directly: they go through here, so tests
+// can run on a recording fake.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A modal box with its own event loop. No title means the application's
+    // title; an empty title is shown empty.
+    virtual MsgAnswer messageBox(const QString &prompt, MsgButtons buttons = MsgButtons::Ok,
+                                 const std::optional<QString> &title = std::nullopt,
+                                 bool foreground = false) = 0;
+
+    // Starts a WAV in the background; a new sound cuts off the previous one; a
+    // missing file is silent.
+    virtual void playSound(const QString &file) = 0;
+    // Plays a WAV and returns when it has finished; processes no events.
+    virtual void playSoundAndWait(const QString &file) = 0;
+
+    // Music addressed by its file name as alias ("title.mp3" in the current
+    // folder): play opens it when needed.
+    virtual void musicPlay(const QString &alias) = 0;
+    virtual void musicStop(const QString &alias) = 0;
+    virtual void musicClose(const QString &alias) = 0;
+
+    // Web or mail address, and a text file, with the desktop's handler.
+    virtual void openAddress(const QString &address) = 0;
+    virtual void openTextFile(const QString &path) = 0;
+
+    // The whole screen as the user sees it (a black image when capture is
+    // impossible) and its size in pixels.
+    virtual QImage captureScreen() = 0;
+    virtual QSize screenSize() = 0;
+
+    // Opens or closes the tray of the default CD drive; nothing without one.
+    virtual void setCdDoor(bool open) = 0;
+
+    // The user's temporary folder, ending with a separator.
+    virtual QString tempFolder() = 0;
+
+    // Handles the pending events once (a yield point of the program).
+    virtual void processEvents() = 0;
+    // Blocks the thread; no events are processed.
+    virtual void sleep(int ms) = 0;
+    // Ends the program at once, without closing steps of any window.
+    [[noreturn]] virtual void exitProgram(int code = 0) = 0;
+
+    virtual QStringList screenFonts() = 0;
+};
+
+Platform &platform();
+// Installs the platform for the whole program (not owned).
+void setPlatform(Platform *p);
+
+} // namespace stak

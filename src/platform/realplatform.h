@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <memory>
+
+namespace stak {
+
+class SdlAudio;
+
+// The platform of a real desktop session: Qt message boxes, SDL2_mixer audio
+// on its own thread, the X11 screen, the Linux CD-ROM ioctls.
+class RealPlatform : public Platform
+{
+public:
+    RealPlatform();
+    ~RealPlatform() override;
+
+    MsgAnswer messageBox(const QString &prompt, MsgButtons buttons,
+                         const std::optional<QString> &title, bool foreground) override;
+    void playSound(const QString &file) override;
+    void playSoundAndWait(const QString &file) override;
+    void musicPlay(const QString &alias) override;
+    void musicStop(const QString &alias) override;
+    void musicClose(const QString &alias) override;
+    void openAddress(const QString &address) override;
+    void openTextFile(const QString &path) override;
+    QImage captureScreen() override;
+    QSize screenSize() override;
+    void setCdDoor(bool open) override;
+    QString tempFolder() override;
+    void processEvents() override;
+    void sleep(int ms) override;
+    [[noreturn]] void exitProgram(int code) override;
+    QStringList screenFonts() override;
+
+private:
+    std::unique_ptr<SdlAudio> m_audio;
+};
+
+} // namespace stak

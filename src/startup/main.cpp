@@ -1,0 +1,40 @@
+#include "companion/frmstakan.h"
+#include "core/settings.h"
+#include "platform/realplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+using namespace stak;
+
+int main(int argc, char **argv)
+{
+    // The program needs a real X11 screen for capture and window moves; under
+    // a Wayland session it runs through XWayland.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
+    QApplication app(argc, argv);
+    RealPlatform real;
+    setPlatform(&real);
+
+    LoadSettings();
+    QStringList args = app.arguments().mid(1);
+    const QString commandLine = args.join(QLatin1Char(' '));
+    if (!commandLine.trimmed().isEmpty())
+        settings().exescript = commandLine;
+
+    // The running marker exists exactly while the program runs.
+    QFile marker(platform().tempFolder() + QStringLiteral("vipivaem.tut"));
+    if (marker.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        marker.write("final\r\n");
+    marker.close();
+
+    auto *w = new FrmStakan;
+    w->show();
+    w->Form_Load();
+    return app.exec();
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "scenario/frmscr.h"
+#include "windows/frmtost.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QStringList>
@@ -15,8 +18,6 @@ namespace stak {
 
 class PictureBox;
 class VbLabel;
-class FrmTost;
-class FrmScr;
 
 // The companion window: the drinking buddy itself.
 class FrmStakan : public QWidget
@@ -72,6 +73,9 @@ public:
     void Command3_Click();
     void Command5_Click();
     void cmdU_Click(int index);
+    void Label1_Click();
+    void Label1_DblClick();
+    void Image1_MouseDown(Qt::MouseButton button);
 
     // Ends the program: the running marker is deleted first.
     [[noreturn]] void Form_Unload();
@@ -110,6 +114,7 @@ public:
     FrmTost *toastWindow() const { return m_tost; }
     // The frolic window while a frolic runs.
     FrmScr *frolicWindow() const { return m_scr; }
+    void setFrolicWindow(FrmScr *w) { m_scr = w; }
 
     static QString windowTitleText();
     static QString greetingText();

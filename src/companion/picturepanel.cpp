@@ -1,0 +1,77 @@
+#include "companion/frmstakan.h"
+
+#include "companion/picturebox.h"
+#include "core/contentpath.h"
+#include "core/random.h"
+#include "core/textfile.h"
+
+#include <QDir>
+
+namespace stak {
+
+void FrmStakan::ChangePicture(int mode)
+{
+    if (mode == 1) {
+        ++OrderPosition;
+        const qint32 p = OrderPosition;
+        const QStringList lines =
+            splitLines(readTextFile(QStringLiteral(".\\pics\\order.txt")).value_or(QString()));
+        // Lines 1..p are read; reaching the end of the file wraps the position.
+        QString line;
+        for (qint32 i = 1; i <= p && i <= lines.size(); ++i) {
+            line = lines[i - 1];
+            if (i == lines.size())
+                OrderPosition = 0;
+        }
+        if (lines.isEmpty()) {
+            OrderPosition = 0;
+            return;
+        }
+        Image1->show();
+        if (!line.isEmpty())
+            Image1->paintFile(QStringLiteral("./pics/") + line, 0, 0);
+        return;
+    }
+    if (mode != 2)
+        return;
+    PictureCount = 0;
+    const QString list = ListPictures(QStringLiteral("*.bmp")) +
+                         ListPictures(QStringLiteral("*.jpg")) +
+                         ListPictures(QStringLiteral("*.gif"));
+    if (PictureCount == 0)
+        return;
+    Image1->show();
+    reseedFromClock();
+    const int k = drawWhole(programRandom().next(), PictureCount);
+    Image1->paintFile(QStringLiteral("./pics/") + PickListEntry(k, list), 0, 0);
+}
+
+QString FrmStakan::ListPictures(const QString &mask)
+{
+    QDir dir(resolveContentPath(QStringLiteral("pics")));
+    const QStringList names =
+        dir.entryList({mask}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    QString list;
+    for (const QString &name : names) {
+        ++PictureCount;
+        list += name + QLatin1Char('|');
+    }
+    return list;
+}
+
+QString FrmStakan::PickListEntry(int k, const QString &list)
+{
+    const QString s = QLatin1Char('|') + list;
+    qsizetype p = -1;
+    for (int i = 0; i < k; ++i) {
+        p = s.indexOf(QLatin1Char('|'), p + 1);
+        if (p < 0)
+            return {};
+    }
+    const qsizetype q = s.indexOf(QLatin1Char('|'), p + 1);
+    if (q < 0)
+        return {};
+    return s.mid(p + 1, q - p - 1);
+}
+
+} // namespace stak

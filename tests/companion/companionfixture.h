@@ -1,0 +1,58 @@
+#pragma once
+
+#include "companion/frmstakan.h"
+#include "core/clock.h"
+#include "core/cp1251.h"
+#include "core/random.h"
+#include "core/settings.h"
+#include "phrases/phrases.h"
+#include "platform/fakeplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+// A content folder of its own, the recording platform, scripted draws and a
+// fake clock for every test; settings back at their defaults.
+struct CompanionFixture
+{
+    QTemporaryDir dir;
+    QString oldCwd = QDir::currentPath();
+    stak::FakePlatform fake;
+    stak::ScriptedRandom random{{0.5f}};
+    stak::FakeClock clock;
+
+    CompanionFixture()
+    {
+        QDir::setCurrent(dir.path());
+        stak::setPlatform(&fake);
+        stak::setProgramRandom(&random);
+        stak::setProgramClock(&clock);
+        fake.clock = &clock;
+        stak::PhraseHistory::instance().clear();
+        stak::settings() = stak::Settings{};
+        stak::LoadSettings(); // no config.cfg: every default
+    }
+    ~CompanionFixture()
+    {
+        stak::setProgramRandom(nullptr);
+        stak::setProgramClock(nullptr);
+        QDir::setCurrent(oldCwd);
+    }
+
+    void write(const QString &name, const QString &text) const
+    {
+        QDir(dir.path()).mkpath(QFileInfo(name).path());
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(stak::encodeCp1251(text));
+    }
+    void writeImage(const QString &name, QSize size, QColor colour) const
+    {
+        QDir(dir.path()).mkpath(QFileInfo(name).path());
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(colour);
+        img.save(dir.filePath(name));
+    }
+};

@@ -1,0 +1,161 @@
+#include "core/ini.h"
+
+#include "core/contentpath.h"
+#include "core/cp1251.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace stak {
+
+namespace {
+constexpr int kMaxValue = 254;
+
+QString trimBlanks(QString s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && (s[b] == QLatin1Char(' ') || s[b] == QLatin1Char('\t')))
+        ++b;
+    while (e > b && (s[e - 1] == QLatin1Char(' ') || s[e - 1] == QLatin1Char('\t') ||
+                     s[e - 1] == QLatin1Char('\r')))
+        --e;
+    return s.mid(b, e - b);
+}
+
+// One line of the file with its own line end, so a rewrite keeps it.
+struct Line
+{
+    QString text;
+    QString end;
+};
+
+QList<Line> splitKeepingEnds(const QString &t)
+{
+    QList<Line> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] != QLatin1Char('\n'))
+            continue;
+        const bool cr = i > start && t[i - 1] == QLatin1Char('\r');
+        lines.append({t.mid(start, i - start - (cr ? 1 : 0)),
+                      cr ? QStringLiteral("\r\n") : QStringLiteral("\n")});
+        start = i + 1;
+    }
+    if (start < t.size())
+        lines.append({t.mid(start), QString()});
+    return lines;
+}
+
+// The section a header line opens, or no value for other lines.
+std::optional<QString> sectionOf(const QString &line)
+{
+    const QString t = trimBlanks(line);
+    if (!t.startsWith(QLatin1Char('[')))
+        return std::nullopt;
+    const qsizetype close = t.indexOf(QLatin1Char(']'));
+    if (close < 0)
+        return std::nullopt;
+    return trimBlanks(t.mid(1, close - 1));
+}
+
+bool isKeyLine(const QString &line, const QString &key, QString *value = nullptr)
+{
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return false;
+    if (trimBlanks(line.left(eq)).compare(key, Qt::CaseInsensitive) != 0)
+        return false;
+    if (value)
+        *value = trimBlanks(line.mid(eq + 1));
+    return true;
+}
+} // namespace
+
+QString readIniValue(const QString &file, const QString &section, const QString &key,
+                     const QString &defaultValue)
+{
+    QFile f(resolveContentPath(file));
+    if (!f.open(QIODevice::ReadOnly))
+        return defaultValue;
+    bool inSection = false;
+    for (const Line &l : splitKeepingEnds(decodeCp1251(f.readAll()))) {
+        if (auto s = sectionOf(l.text)) {
+            inSection = s->compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        QString value;
+        if (inSection && isKeyLine(l.text, key, &value))
+            return value.left(kMaxValue);
+    }
+    return defaultValue;
+}
+
+bool writeIniValue(const QString &file, const QString &section, const QString &key,
+                   const QString &value, QString *error)
+{
+    const QString path = resolveContentPath(file);
+    QString text;
+    {
+        QFile f(path);
+        if (f.exists() && f.open(QIODevice::ReadOnly))
+            text = decodeCp1251(f.readAll());
+    }
+    QList<Line> lines = splitKeepingEnds(text);
+    QString eol = QStringLiteral("\r\n");
+    for (const Line &l : lines)
+        if (!l.end.isEmpty()) {
+            eol = l.end;
+            break;
+        }
+    const QString entry = key + QLatin1Char('=') + value;
+
+    qsizetype sectionAt = -1, lastEntry = -1, keyAt = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (auto s = sectionOf(lines[i].text)) {
+            if (sectionAt >= 0)
+                break;
+            if (s->compare(section, Qt::CaseInsensitive) == 0)
+                sectionAt = lastEntry = i;
+            continue;
+        }
+        if (sectionAt < 0)
+            continue;
+        if (!trimBlanks(lines[i].text).isEmpty())
+            lastEntry = i;
+        if (isKeyLine(lines[i].text, key)) {
+            keyAt = i;
+            break;
+        }
+    }
+    if (keyAt >= 0) {
+        lines[keyAt].text = entry;
+    } else if (sectionAt >= 0) {
+        if (lines[lastEntry].end.isEmpty())
+            lines[lastEntry].end = eol;
+        lines.insert(lastEntry + 1, {entry, eol});
+    } else {
+        if (!lines.isEmpty() && lines.last().end.isEmpty())
+            lines.last().end = eol;
+        lines.append({QLatin1Char('[') + section + QLatin1Char(']'), eol});
+        lines.append({entry, eol});
+    }
+    QString out;
+    for (const Line &l : lines)
+        out += l.text + l.end;
+
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    f.write(encodeCp1251(out));
+    if (!f.commit()) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace stak

@@ -12,7 +12,10 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
 
 // The program's default message box title.
-inline QString appTitle() { return QStringLiteral("stakan2003"); }
+inline QString appTitle()
+{
+    return QStringLiteral("stakan2003");
+}
 
 // Everything the operating system does for the program. No window calls
 // message boxes, audio or the desktop directly: they go through here, so tests

@@ -1,0 +1,62 @@
+#include "platform/fakeplatform.h"
+
+#include "core/clock.h"
+
+#include <QCoreApplication>
+
+namespace stak {
+
+FakePlatform::FakePlatform() = default;
+
+MsgAnswer FakePlatform::messageBox(const QString &prompt, MsgButtons buttons,
+                                   const std::optional<QString> &title, bool foreground)
+{
+    const Box box{prompt, buttons, title, foreground};
+    boxes.append(box);
+    if (onBox)
+        onBox(box);
+    // A box runs an event loop of its own: a yield point.
+    if (onYield)
+        onYield();
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+QImage FakePlatform::captureScreen()
+{
+    ++captures;
+    if (!screenImage.isNull())
+        return screenImage;
+    QImage black(screen, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    return black;
+}
+
+QString FakePlatform::tempFolder()
+{
+    return m_temp.path() + QLatin1Char('/');
+}
+
+void FakePlatform::processEvents()
+{
+    ++eventPumps;
+    if (pumpQtEvents)
+        QCoreApplication::processEvents();
+    if (onYield)
+        onYield();
+}
+
+void FakePlatform::sleep(int ms)
+{
+    sleeps.append(ms);
+    if (clock)
+        clock->advanceMs(ms < 0 ? 0 : ms);
+}
+
+void FakePlatform::exitProgram(int code)
+{
+    throw ProgramExit(code);
+}
+
+} // namespace stak

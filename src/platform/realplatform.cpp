@@ -1,0 +1,138 @@
+#include "platform/realplatform.h"
+
+#include "core/contentpath.h"
+#include "platform/sdlaudio.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QUrl>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <unistd.h>
+
+namespace stak {
+
+void setCdTray(bool open); // cdtray_*.cpp
+
+RealPlatform::RealPlatform() : m_audio(std::make_unique<SdlAudio>()) {}
+
+RealPlatform::~RealPlatform() = default;
+
+MsgAnswer RealPlatform::messageBox(const QString &prompt, MsgButtons buttons,
+                                   const std::optional<QString> &title, bool foreground)
+{
+    QMessageBox box(QMessageBox::NoIcon, title.value_or(appTitle()), prompt,
+                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                 : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    if (foreground)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int answer = box.exec();
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+void RealPlatform::playSound(const QString &file)
+{
+    m_audio->play(file, false);
+}
+
+void RealPlatform::playSoundAndWait(const QString &file)
+{
+    m_audio->play(file, true);
+}
+
+void RealPlatform::musicPlay(const QString &alias)
+{
+    m_audio->musicPlay(alias);
+}
+
+void RealPlatform::musicStop(const QString &)
+{
+    m_audio->musicStop();
+}
+
+void RealPlatform::musicClose(const QString &)
+{
+    m_audio->musicClose();
+}
+
+void RealPlatform::openAddress(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+void RealPlatform::openTextFile(const QString &path)
+{
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QFileInfo(resolveContentPath(path)).absoluteFilePath()));
+}
+
+QImage RealPlatform::captureScreen()
+{
+    const QSize size = screenSize();
+    QImage shot;
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        shot = s->grabWindow(0).toImage();
+    if (shot.isNull() || shot.size() != size) {
+        QImage black(size, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        if (!shot.isNull()) {
+            QImage scaled = shot.convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < qMin(size.height(), scaled.height()); ++y)
+                memcpy(black.scanLine(y), scaled.constScanLine(y),
+                       size_t(qMin(size.width(), scaled.width())) * 4);
+        }
+        return black;
+    }
+    return shot.convertToFormat(QImage::Format_RGB32);
+}
+
+QSize RealPlatform::screenSize()
+{
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        return s->geometry().size();
+    return {1024, 768};
+}
+
+void RealPlatform::setCdDoor(bool open)
+{
+    setCdTray(open);
+}
+
+QString RealPlatform::tempFolder()
+{
+    return QDir::tempPath() + QLatin1Char('/');
+}
+
+void RealPlatform::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void RealPlatform::sleep(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms < 0 ? 0 : ms));
+}
+
+void RealPlatform::exitProgram(int code)
+{
+    // At once: no window's closing steps run, no static destructors.
+    std::fflush(nullptr);
+    ::_exit(code);
+}
+
+QStringList RealPlatform::screenFonts()
+{
+    return QFontDatabase::families();
+}
+
+} // namespace stak

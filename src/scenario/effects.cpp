@@ -1,0 +1,55 @@
+#include "scenario/effects.h"
+
+#include "core/random.h"
+#include "scenario/scenarioline.h"
+
+namespace stak {
+
+void SmearPixels(qint64 n, QImage &surface, int w, int h, RandomSource &random)
+{
+    const int width = surface.width();
+    const int height = surface.height();
+    static constexpr int kDx[8] = {-1, -1, -1, 1, 1, 1, 0, 0};
+    static constexpr int kDy[8] = {-1, 0, 1, -1, 0, 1, 1, -1};
+    for (qint64 step = 0; step < n; ++step) {
+        const int x = drawWhole(random.next(), w);
+        const int y = drawWhole(random.next(), h);
+        if (x < 0 || y < 0 || x >= width || y >= height)
+            continue;
+        const QRgb c = reinterpret_cast<const QRgb *>(surface.constScanLine(y))[x];
+        for (int i = 0; i < 8; ++i) {
+            const int px = x + kDx[i];
+            const int py = y + kDy[i];
+            if (px < 0 || py < 0 || px >= width || py >= height)
+                continue;
+            reinterpret_cast<QRgb *>(surface.scanLine(py))[px] = c;
+        }
+    }
+}
+
+void DoubleImage(QImage &surface)
+{
+    const int rows = qMin(surface.height(), 225);
+    QRgb half[216];
+    for (int y = 0; y < rows; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(surface.scanLine(y));
+        const int width = surface.width();
+        for (int x = 0; x < 216; ++x)
+            half[x] = 2 * x < width ? line[2 * x] : 0;
+        for (int x = 0; x < 216; ++x) {
+            if (x < width)
+                line[x] = half[x];
+            if (x + 216 < width)
+                line[x + 216] = half[x];
+        }
+    }
+}
+
+std::optional<qint32> SmearCount(const QString &text, qint32 emptyDefault)
+{
+    if (text.isEmpty())
+        return emptyDefault;
+    return ScenarioNumber(text);
+}
+
+} // namespace stak

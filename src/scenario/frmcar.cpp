@@ -1,0 +1,141 @@
+#include "scenario/frmcar.h"
+
+#include "companion/picturebox.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+namespace stak {
+
+namespace {
+QPointer<FrmCar> g_car;
+
+// The inner picture: shown from its top-left corner, cut at the edges.
+class InnerPicture : public QWidget
+{
+public:
+    InnerPicture(const QImage *image, QWidget *parent) : QWidget(parent), m_image(image) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Window));
+        p.drawImage(0, 0, *m_image);
+    }
+
+private:
+    const QImage *m_image;
+};
+} // namespace
+
+FrmCar *FrmCar::instance()
+{
+    if (!g_car)
+        g_car = new FrmCar;
+    return g_car;
+}
+
+FrmCar *FrmCar::existing()
+{
+    return g_car;
+}
+
+FrmCar::FrmCar()
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmCar"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString());
+    setFixedSize(500, 420);
+
+    Picture1 = new InnerPicture(&m_inner, this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(32, 72, 433, 225);
+    Picture1->hide();
+
+    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(152, 344, 193, 33);
+    Command1->hide();
+    connect(Command1, &QPushButton::clicked, this, [this] { close(); });
+
+    Label1 = new QLabel(QStringLiteral("Шаржи рисовал дядя Вася с третьего этажа"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(288, 164, 137, 25);
+    Label1->setWordWrap(true);
+    Label1->lower();
+}
+
+void FrmCar::toon()
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (QScreen *s = QGuiApplication::primaryScreen())
+            move(s->geometry().center() - rect().center());
+    }
+    show();
+    raise();
+}
+
+bool FrmCar::toonpic(const QString &path)
+{
+    const QImage img = loadPicture(path);
+    if (img.isNull())
+        return false;
+    m_background = img;
+    update();
+    return true;
+}
+
+void FrmCar::toonpichide()
+{
+    m_background = QImage();
+    update();
+}
+
+bool FrmCar::toonminipic(const QString &path)
+{
+    const QImage img = loadPicture(path);
+    if (img.isNull())
+        return false;
+    Picture1->show();
+    m_inner = img;
+    Picture1->update();
+    return true;
+}
+
+void FrmCar::toonminihide()
+{
+    Picture1->hide();
+    m_inner = QImage();
+}
+
+void FrmCar::toonclose()
+{
+    Command1->show();
+}
+
+void FrmCar::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    if (!m_background.isNull())
+        p.drawImage(0, 0, m_background);
+}
+
+void FrmCar::closeEvent(QCloseEvent *e)
+{
+    // The next caricature command starts from a fresh window.
+    if (g_car == this)
+        g_car = nullptr;
+    e->accept();
+}
+
+} // namespace stak

@@ -156,7 +156,7 @@ void FrmStakan::loadTexture()
 {
     if (settings().texture.trimmed().isEmpty())
         return;
-    const QImage tile = loadPicture(settings().texture);
+    const QImage tile = loadPicture(settings().texture.trimmed());
     if (tile.isNull() || tile.width() <= 0 || tile.height() <= 0)
         return; // a window without texture
     QPainter p(&m_background);

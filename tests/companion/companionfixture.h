@@ -53,6 +53,7 @@ struct CompanionFixture
         QDir(dir.path()).mkpath(QFileInfo(name).path());
         QImage img(size, QImage::Format_RGB32);
         img.fill(colour);
-        img.save(dir.filePath(name));
+        // Qt writes no GIF; the program decides by content, so BMP data will do.
+        img.save(dir.filePath(name), name.endsWith(QStringLiteral(".gif")) ? "BMP" : nullptr);
     }
 };

@@ -1,0 +1,279 @@
+#include "core/contentpath.h"
+#include "core/cp1251.h"
+#include "core/ini.h"
+#include "core/random.h"
+#include "core/settings.h"
+#include "core/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <iconv.h>
+
+using namespace stak;
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(dir->path());
+    }
+
+    void cp1251MatchesIconv();
+    void bomMeansUtf8();
+    void splitLines_data();
+    void splitLines();
+    void splitScenario_data();
+    void splitScenario();
+    void resolvesWindowsPaths();
+    void iniRead_data();
+    void iniRead();
+    void iniWriteKeepsEverythingElse_data();
+    void iniWriteKeepsEverythingElse();
+    void iniWriteFailureIsReported();
+    void loadSettings_data();
+    void loadSettings();
+    void randomRange();
+
+private:
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray read(const QString &name)
+    {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void TestCore::cp1251MatchesIconv()
+{
+    iconv_t cd = iconv_open("UTF-16LE", "CP1251");
+    QVERIFY(cd != iconv_t(-1));
+    for (int b = 0; b < 256; ++b) {
+        char in[1] = {char(b)};
+        char16_t out[2] = {0, 0};
+        char *ip = in, *op = reinterpret_cast<char *>(out);
+        size_t il = 1, ol = sizeof out;
+        const QString ours = decodeCp1251(QByteArrayView(in, 1));
+        QCOMPARE(ours.size(), 1);
+        if (iconv(cd, &ip, &il, &op, &ol) == size_t(-1)) {
+            // The one byte without a character keeps its own code.
+            QCOMPARE(b, 0x98);
+            QCOMPARE(ours[0].unicode(), char16_t(0x98));
+        } else {
+            QCOMPARE(ours[0].unicode(), out[0]);
+        }
+        QCOMPARE(encodeCp1251(ours), QByteArray(1, char(b)));
+    }
+    iconv_close(cd);
+    QCOMPARE(encodeCp1251(u"€Ё日"), QByteArray("\x88\xA8?"));
+}
+
+void TestCore::bomMeansUtf8()
+{
+    QCOMPARE(decodeContentText("\xEF\xBB\xBF\xD0\x9F\xD1\x80"), QStringLiteral("Пр"));
+    QCOMPARE(decodeContentText("\xCF\xF0"), QStringLiteral("Пр"));
+    write(QStringLiteral("a.txt"), "\xEF\xBB\xBFok");
+    QCOMPARE(readTextFile(QStringLiteral("a.txt")).value(), QStringLiteral("ok"));
+    QVERIFY(!readTextFile(QStringLiteral("missing.txt")).has_value());
+}
+
+void TestCore::splitLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("crlf, final break adds nothing") << "a\r\nb\r\n" << QStringList{"a", "b"};
+    QTest::newRow("no final break") << "a\r\nb" << QStringList{"a", "b"};
+    QTest::newRow("cr only") << "a\rb\r" << QStringList{"a", "b"};
+    QTest::newRow("empty lines kept") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
+    QTest::newRow("lone lf is no line end") << "a\nb\r\n" << QStringList{"a\nb"};
+}
+
+void TestCore::splitLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(stak::splitLines(text), lines);
+}
+
+void TestCore::splitScenario_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("mixed ends") << "a\r\nb\nc\rd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("final break gives empty line") << "a\n" << QStringList{"a", ""};
+    QTest::newRow("lf cr is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+}
+
+void TestCore::splitScenario()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(splitScenarioLines(text), lines);
+}
+
+void TestCore::resolvesWindowsPaths()
+{
+    QDir().mkpath(QStringLiteral("Pics/Sub"));
+    write(QStringLiteral("Pics/Sub/Bottle.BMP"), "x");
+    QCOMPARE(resolveContentPath(QStringLiteral(".\\pics\\sub\\bottle.bmp")),
+             QStringLiteral("./Pics/Sub/Bottle.BMP"));
+    QVERIFY(contentFileExists(QStringLiteral("PICS\\SUB\\BOTTLE.bmp")));
+    QVERIFY(!contentFileExists(QStringLiteral("pics\\sub")));
+    QVERIFY(!contentFileExists(QStringLiteral("pics\\nothing.bmp")));
+    // An exact match wins over a file differing only in case.
+    write(QStringLiteral("a.txt"), "lower");
+    write(QStringLiteral("A.txt"), "upper");
+    QCOMPARE(resolveContentPath(QStringLiteral("A.txt")), QStringLiteral("A.txt"));
+    QCOMPARE(resolveContentPath(QStringLiteral("a.txt")), QStringLiteral("a.txt"));
+}
+
+void TestCore::iniRead_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+    const QByteArray f = "; comment\r\n[Other]\r\nmypic=no\r\n[ stakanych ]\r\n"
+                         "MyPic =  \xEA\xE0\xF0.bmp \t\r\nempty=\r\nnoequals\r\n[Third]\r\nx=1\r\n";
+    QTest::newRow("case of section and key, blanks") << f << "mypic"
+                                                     << "кар.bmp";
+    QTest::newRow("empty value is not the default") << f << "EMPTY"
+                                                    << "";
+    QTest::newRow("missing key gives default") << f << "x"
+                                               << "DEF";
+    QTest::newRow("lf line ends") << QByteArray("[Stakanych]\nquake=5\n") << "quake"
+                                  << "5";
+    QTest::newRow("first entry wins") << QByteArray("[Stakanych]\r\na=1\r\na=2\r\n") << "a"
+                                      << "1";
+    QTest::newRow("cut to 254") << "[Stakanych]\r\nlong=" + QByteArray(300, 'z') << "long"
+                                << QString(254, QLatin1Char('z'));
+}
+
+void TestCore::iniRead()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    write(QStringLiteral("c.ini"), file);
+    QCOMPARE(readIniValue(QStringLiteral("c.ini"), QStringLiteral("Stakanych"), key,
+                          QStringLiteral("DEF")),
+             expected);
+}
+
+void TestCore::iniWriteKeepsEverythingElse_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("replace, case-insensitive")
+        << QByteArray("; c\r\n[Stakanych]\r\ntextver = 50\r\nvoicever=20\r\n[X]\r\nTextVer=1\r\n")
+        << QByteArray("; c\r\n[Stakanych]\r\nTextVer=40\r\nvoicever=20\r\n[X]\r\nTextVer=1\r\n");
+    QTest::newRow("add to the section after its last entry")
+        << QByteArray("[Stakanych]\nquake=1\n\n[X]\ny=2\n")
+        << QByteArray("[Stakanych]\nquake=1\nTextVer=40\n\n[X]\ny=2\n");
+    QTest::newRow("add the section")
+        << QByteArray("[X]\r\ny=2") << QByteArray("[X]\r\ny=2\r\n[Stakanych]\r\nTextVer=40\r\n");
+    QTest::newRow("create the file") << QByteArray() << QByteArray("[Stakanych]\r\nTextVer=40\r\n");
+}
+
+void TestCore::iniWriteKeepsEverythingElse()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    if (!before.isEmpty())
+        write(QStringLiteral("config.cfg"), before);
+    QString error;
+    QVERIFY(WriteConfigValue(QStringLiteral("TextVer"), QStringLiteral("40"), &error));
+    QCOMPARE(read(QStringLiteral("config.cfg")), after);
+    QCOMPARE(ReadConfigValue(QStringLiteral("textver"), QString()), QStringLiteral("40"));
+}
+
+void TestCore::iniWriteFailureIsReported()
+{
+    // A folder where the file should be cannot be replaced by a file.
+    QDir().mkpath(QStringLiteral("config.cfg"));
+    QString error;
+    QVERIFY(!WriteConfigValue(QStringLiteral("TextVer"), QStringLiteral("1"), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!writeIniValue(QStringLiteral("no/such/folder/x.ini"), QStringLiteral("S"),
+                           QStringLiteral("k"), QStringLiteral("v")));
+}
+
+void TestCore::loadSettings_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QList<int>>("numbers"); // from, to, text, tost, voice, randompic, quake
+    QTest::addColumn<QString>("mypic");
+    QTest::newRow("no file") << QByteArray() << QList<int>{50000, 60000, 50, 30, 20, 0, 300}
+                             << "alk1.bmp";
+    QTest::newRow("from 0 means 50") << QByteArray("[Stakanych]\r\nBaseIntervalFrom=0\r\n")
+                                     << QList<int>{50000, 60000, 50, 30, 20, 0, 300} << "alk1.bmp";
+    QTest::newRow("from 70") << QByteArray("[Stakanych]\r\nBaseIntervalFrom=70\r\n")
+                             << QList<int>{60000, 60000, 50, 30, 20, 0, 300} << "alk1.bmp";
+    QTest::newRow("30 and 10") << QByteArray(
+                                      "[Stakanych]\r\nBaseIntervalFrom=30\r\nBaseIntervalTo=10\r\n")
+                               << QList<int>{30000, 30000, 50, 30, 20, 0, 300} << "alk1.bmp";
+    QTest::newRow("90 and 5") << QByteArray(
+                                     "[Stakanych]\r\nBaseIntervalFrom=90\r\nBaseIntervalTo=5\r\n")
+                              << QList<int>{60000, 60000, 50, 30, 20, 0, 300} << "alk1.bmp";
+    QTest::newRow("randompic 250") << QByteArray("[Stakanych]\r\nrandompic=250\r\n")
+                                   << QList<int>{50000, 60000, 50, 30, 20, 100, 300} << "alk1.bmp";
+    QTest::newRow("randompic -5, upper case")
+        << QByteArray("[STAKANYCH]\r\nRANDOMPIC=-5\r\nTextVer=70\r\n")
+        << QList<int>{50000, 60000, 70, 30, 20, 0, 300} << "alk1.bmp";
+    QTest::newRow("empty values")
+        << QByteArray("[Stakanych]\r\nBaseIntervalFrom=\r\ntextver=\r\nmypic=\r\nquake=abc\r\n")
+        << QList<int>{50000, 60000, 0, 30, 20, 0, 0} << "";
+    QTest::newRow("sum above 100 kept")
+        << QByteArray("[Stakanych]\r\ntextver=80\r\n")
+        << QList<int>{50000, 60000, 80, 30, 20, 0, 300} << "alk1.bmp";
+}
+
+void TestCore::loadSettings()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QList<int>, numbers);
+    QFETCH(QString, mypic);
+    if (!file.isEmpty())
+        write(QStringLiteral("config.cfg"), file);
+    Settings s;
+    LoadSettings(s);
+    QCOMPARE((QList<int>{s.BaseIntervalFrom, s.BaseIntervalTo, s.textver, s.tostver, s.voicever,
+                         s.randompic, s.quake}),
+             numbers);
+    QCOMPARE(s.mypic, mypic);
+    QCOMPARE(s.texture, QString());
+    QCOMPARE(s.exescript, QString());
+    if (file.isEmpty())
+        QCOMPARE((QList<int>{s.igluk, s.ibiggluk}), (QList<int>{10000, 50000}));
+}
+
+void TestCore::randomRange()
+{
+    MixingRandom r;
+    QSet<float> seen;
+    for (int i = 0; i < 10000; ++i) {
+        r.reseed(1234.5); // the same clock value every time
+        const float v = r.next();
+        QVERIFY(v >= 0.0f && v < 1.0f);
+        seen.insert(v);
+    }
+    QVERIFY(seen.size() > 9900);
+    QCOMPARE(drawWhole(0.0f, 5), 1);
+    QCOMPARE(drawWhole(0.99999994f, 5), 5);
+    QCOMPARE(drawWhole(0.99999994f, 60000), 60000);
+    QCOMPARE(drawWhole(0.5f, 1), 1);
+}
+
+QTEST_MAIN(TestCore)
+#include "tst_core.moc"

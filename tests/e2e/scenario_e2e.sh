@@ -1,0 +1,68 @@
+#!/bin/bash
+# Runs the real program under Xvfb with a scenario that plays a sound and
+# waits for it, shows a message box and unloads. Passes when the box came up,
+# the sound reached the audio output, the process ended by itself and the
+# running marker is gone.
+# Usage: scenario_e2e.sh BINARY
+set -u
+bin=$(readlink -f "$1")
+work=$(mktemp -d)
+trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/app.log" ] && cat "$work/app.log"; exit 1; }
+
+# A display of our own.
+for n in $(seq 90 120); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=$n; break; }
+done
+Xvfb ":$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$disp"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+
+# A content folder with the scenario, its sound and nothing else.
+mkdir -p "$work/content/wav" "$work/tmp"
+sox -n -r 22050 -c 1 -b 16 "$work/content/wav/gong.wav" synth 0.6 sine 440 vol 0.5
+printf '; end-to-end run\r\nwavs wav\\gong.wav\r\nmessage \xc2\xf1\xb8 \xef\xf0\xee\xf8\xeb\xee\r\nunload\r\nmessage never\r\n' \
+    >"$work/content/end.scn"
+
+cd "$work/content"
+TMPDIR="$work/tmp" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
+    QT_QPA_PLATFORM=xcb "$bin" end.scn >"$work/app.log" 2>&1 &
+app=$!
+
+# The marker exists while the program runs.
+for _ in $(seq 100); do [ -f "$work/tmp/vipivaem.tut" ] && break; sleep 0.1; done
+[ -f "$work/tmp/vipivaem.tut" ] || fail "no running marker"
+
+# The message box: a second visible window of the program (an empty title
+# reads as the program's name on X11).
+box=
+for _ in $(seq 150); do
+    for id in $(xdotool search --onlyvisible --class stakanych 2>/dev/null); do
+        case "$(xdotool getwindowname "$id")" in
+        Стаканыч2003*) ;;
+        *) box=$id ;;
+        esac
+    done
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "no message box"
+kill -0 $app 2>/dev/null || fail "the program ended before the box was closed"
+[ -f "$work/tmp/vipivaem.tut" ] || fail "marker gone while the box is open"
+
+# The sound was played before the box: the output holds more than silence.
+[ -s "$work/audio.raw" ] || fail "no audio output"
+if ! od -An -v -tx1 "$work/audio.raw" | grep -qv '^\( 00\)*$'; then
+    fail "the audio output is silent"
+fi
+
+if [ -n "${STAK_E2E_SHOT:-}" ]; then import -window root "$STAK_E2E_SHOT"; fi
+xdotool windowfocus "$box" key Return
+
+for _ in $(seq 100); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+kill -0 $app 2>/dev/null && fail "the program did not end after unload"
+wait $app
+[ -f "$work/tmp/vipivaem.tut" ] && fail "the running marker was left behind"
+echo "PASS"

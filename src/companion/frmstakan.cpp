@@ -126,7 +126,7 @@ void FrmStakan::buildControls()
     Label4 = label("Label4", {152, 400, 145, 17}, false);
     Label4->setCaption(QStringLiteral("(c) 2003, все налито"));
     Label3 = label("Label3", {296, 400, 177, 17}, true);
-    Label3->setCaption(QStringLiteral("Веб-дизайн: студия \"Огурец\""));
+    Label3->setCaption(QStringLiteral("Дизайн: студия \"Огурец\""));
     for (VbLabel *l : {Label2, Label4, Label3})
         l->setWordWrap(false);
 

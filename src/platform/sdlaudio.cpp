@@ -28,6 +28,9 @@ bool SdlAudio::open()
     if (m_tried)
         return m_open;
     m_tried = true;
+    // SDL would otherwise take over SIGINT and SIGTERM and the program could
+    // no longer be ended from outside.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     Mix_Init(MIX_INIT_MP3);

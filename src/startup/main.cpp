@@ -6,8 +6,24 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <csignal>
+#include <unistd.h>
 
 using namespace stak;
+
+namespace {
+
+// The marker's path, ready for the signal handler (which may not allocate).
+char g_markerPath[4096];
+
+// Ended from outside (logout, kill): the marker goes with the program.
+extern "C" void endOnSignal(int sig)
+{
+    unlink(g_markerPath);
+    _exit(128 + sig);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -32,6 +48,11 @@ int main(int argc, char **argv)
     if (marker.open(QIODevice::WriteOnly | QIODevice::Truncate))
         marker.write("final\r\n");
     marker.close();
+    const QByteArray markerPath = QFile::encodeName(marker.fileName());
+    qstrncpy(g_markerPath, markerPath.constData(), sizeof g_markerPath);
+    std::signal(SIGTERM, endOnSignal);
+    std::signal(SIGINT, endOnSignal);
+    std::signal(SIGHUP, endOnSignal);
 
     auto *w = new FrmStakan;
     w->show();

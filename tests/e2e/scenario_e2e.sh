@@ -65,4 +65,18 @@ for _ in $(seq 100); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
 kill -0 $app 2>/dev/null && fail "the program did not end after unload"
 wait $app
 [ -f "$work/tmp/vipivaem.tut" ] && fail "the running marker was left behind"
+
+# Ended from outside while a scenario blocks (after the audio is open): the
+# program goes at once and takes its marker with it.
+printf 'wavs wav\\gong.wav\r\nsleep 60000\r\n' >"$work/content/long.scn"
+TMPDIR="$work/tmp" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio2.raw" \
+    QT_QPA_PLATFORM=xcb "$bin" long.scn >>"$work/app.log" 2>&1 &
+app=$!
+for _ in $(seq 100); do [ -s "$work/audio2.raw" ] && break; sleep 0.1; done
+sleep 1
+[ -f "$work/tmp/vipivaem.tut" ] || fail "no running marker in the second run"
+kill -TERM $app
+for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+kill -0 $app 2>/dev/null && fail "the program ignored SIGTERM"
+[ -f "$work/tmp/vipivaem.tut" ] && fail "SIGTERM left the running marker behind"
 echo "PASS"

@@ -26,6 +26,8 @@ MsgAnswer FakePlatform::messageBox(const QString &prompt, MsgButtons buttons,
 QImage FakePlatform::captureScreen()
 {
     ++captures;
+    if (onCapture)
+        onCapture();
     if (!screenImage.isNull())
         return screenImage;
     QImage black(screen, QImage::Format_RGB32);

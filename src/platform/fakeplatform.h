@@ -72,6 +72,8 @@ public:
     FakeClock *clock = nullptr; // advanced by sleep() when set
     // Called at every processEvents (a yield point) and inside every box.
     std::function<void()> onYield;
+    // Called when the screen is captured, before the image is returned.
+    std::function<void()> onCapture;
     // Called when a message box is shown, before it answers.
     std::function<void(const Box &)> onBox;
     // When true, processEvents also runs Qt's pending events.

@@ -44,12 +44,12 @@ bool FrmStakan::Frolic(const QString &count)
     // The screen in twips, at the fixed 15 twips a pixel, less one pixel.
     const int W = int(std::lround(screen.width() * 15 / 15.0)) - 1;
     const int H = int(std::lround(screen.height() * 15 / 15.0)) - 1;
-    // The copy is taken before the frolic window paints anything.
-    const QImage shot = platform().captureScreen();
-
     Label1->setCaption(QStringLiteral("Идет подготовка к колбасне... Выпейте стакан и сядьте на "
                                       "твердую опору..."));
     Label1->repaint();
+    // The copy is taken before the frolic window paints anything: it shows the
+    // desktop as the user sees it, preparation text included.
+    const QImage shot = platform().captureScreen();
 
     auto *scr = new FrmScr;
     setFrolicWindow(scr);

@@ -296,7 +296,16 @@ void TestEffects::frolicShowsTheScreen()
         const int changed = changedPixels(fx->fake.screenImage, scr->image()).size();
         QVERIFY(changed > 0 && changed <= 8 * 20);
     };
+    const QString preparation =
+        u"Идет подготовка к колбасне... Выпейте стакан и сядьте на твердую опору..."_qs;
+    bool capturedRightly = false;
+    fx->fake.onCapture = [&] {
+        // The screen as the user sees it: the preparation text shown, the
+        // frolic window not yet there.
+        capturedRightly = w->Label1->caption() == preparation && !w->frolicWindow();
+    };
     QVERIFY(w->Frolic(QStringLiteral("20")));
+    QVERIFY(capturedRightly);
     QCOMPARE(steps, 3);
     QCOMPARE(fx->fake.captures, 1);
     QVERIFY(!w->frolicWindow());

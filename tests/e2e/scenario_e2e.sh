@@ -79,4 +79,19 @@ kill -TERM $app
 for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
 kill -0 $app 2>/dev/null && fail "the program ignored SIGTERM"
 [ -f "$work/tmp/vipivaem.tut" ] && fail "SIGTERM left the running marker behind"
+
+# Interactive, under a window manager: closing the window the usual way ends
+# the program and removes the marker.
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill $app $wm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+TMPDIR="$work/tmp" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$bin" >>"$work/app.log" 2>&1 &
+app=$!
+for _ in $(seq 100); do wmctrl -l 2>/dev/null | grep -q "Стаканыч2003" && break; sleep 0.1; done
+wmctrl -l | grep -q "Стаканыч2003" || fail "the companion window did not appear"
+[ -f "$work/tmp/vipivaem.tut" ] || fail "no running marker in interactive mode"
+wmctrl -c "Стаканыч2003"
+for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+kill -0 $app 2>/dev/null && fail "closing the window did not end the program"
+[ -f "$work/tmp/vipivaem.tut" ] && fail "closing the window left the running marker behind"
 echo "PASS"

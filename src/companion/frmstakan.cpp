@@ -53,8 +53,7 @@ QStringList FrmStakan::hintLines()
 {
     return {
         QStringLiteral("Чтобы получить доступ к настройкам, надо кликнуть по картинке"),
-        QStringLiteral("Стаканыч 2003 сделан в мастерской \"Граненый стакан\": "
-                       "http://stakanych.example"),
+        QStringLiteral("Мастерская \"Граненый стакан\": http://stakanych.example"),
         QStringLiteral("Дизайн - студия \"Огурец\": http://ogurec-design.example"),
         QStringLiteral("Закусывайте вовремя! http://zakuska.example"),
         QStringLiteral("Теперь мы и со сменяющимися картинками :)"),

@@ -28,7 +28,12 @@ RealPlatform::~RealPlatform() = default;
 MsgAnswer RealPlatform::messageBox(const QString &prompt, MsgButtons buttons,
                                    const std::optional<QString> &title, bool foreground)
 {
-    QMessageBox box(QMessageBox::NoIcon, title.value_or(appTitle()), prompt,
+    // An empty title would be replaced by the program's name on X11; a blank
+    // keeps the title bar empty.
+    QString caption = title.value_or(appTitle());
+    if (caption.isEmpty())
+        caption = QStringLiteral(" ");
+    QMessageBox box(QMessageBox::NoIcon, caption, prompt,
                     buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                  : QMessageBox::Ok,
                     QApplication::activeWindow());

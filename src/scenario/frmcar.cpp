@@ -52,7 +52,8 @@ FrmCar::FrmCar()
 {
     setObjectName(QStringLiteral("frmCar"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString());
+    // Empty title bar (an empty title would show the program's name on X11).
+    setWindowTitle(QStringLiteral(" "));
     setFixedSize(500, 420);
 
     Picture1 = new InnerPicture(&m_inner, this);

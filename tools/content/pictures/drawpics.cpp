@@ -96,6 +96,15 @@ void outlinedText(QPainter &p, const QString &text, QPointF centre, const QFont 
     p.restore();
 }
 
+void radialFill(QPainter &p, const QRectF &r, QPointF centre, double radius, QColor inner,
+                QColor outer)
+{
+    QRadialGradient g(centre, radius);
+    g.setColorAt(0, inner);
+    g.setColorAt(1, outer);
+    p.fillRect(r, g);
+}
+
 void vgradient(QPainter &p, const QRectF &r, QColor top, QColor bottom)
 {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -250,9 +259,11 @@ void glassBuddy(QPainter &p, double cx, double bottom, double h, Mood mood = Moo
                QPointF(xAt(top + h * 0.16, 1), top + h * 0.16));
     // Highlights.
     p.setPen(QPen(QColor(255, 255, 255, 220), h * 0.03, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(cx - topW * 0.34, top + h * 0.22), QPointF(cx - botW * 0.34, bottom - h * 0.2));
+    p.drawLine(QPointF(cx - topW * 0.34, top + h * 0.22),
+               QPointF(cx - botW * 0.34, bottom - h * 0.2));
     p.setPen(QPen(QColor(255, 255, 255, 160), h * 0.015, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(cx + topW * 0.25, top + h * 0.22), QPointF(cx + botW * 0.26, bottom - h * 0.3));
+    p.drawLine(QPointF(cx + topW * 0.25, top + h * 0.22),
+               QPointF(cx + botW * 0.26, bottom - h * 0.3));
     // Outline and rim.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rgb("#35546f"), 2));
@@ -271,7 +282,8 @@ void glassBuddy(QPainter &p, double cx, double bottom, double h, Mood mood = Moo
         p.drawEllipse(e, eyeR * 0.85, eyeR);
         if (mood == Mood::Sleepy) {
             p.setBrush(QColor(200, 225, 240));
-            p.drawChord(QRectF(e.x() - eyeR * 0.85, e.y() - eyeR, eyeR * 1.7, eyeR * 2), 0, 180 * 16);
+            p.drawChord(QRectF(e.x() - eyeR * 0.85, e.y() - eyeR, eyeR * 1.7, eyeR * 2), 0,
+                        180 * 16);
             p.setPen(QPen(rgb("#23313d"), 1.8));
             p.drawLine(QPointF(e.x() - eyeR * 0.8, e.y()), QPointF(e.x() + eyeR * 0.8, e.y()));
             continue;
@@ -284,22 +296,27 @@ void glassBuddy(QPainter &p, double cx, double bottom, double h, Mood mood = Moo
         const double pr = mood == Mood::Surprised ? eyeR * 0.28 : eyeR * 0.42;
         p.drawEllipse(QPointF(e.x() + dx, e.y() + dy), pr, pr);
         p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(e.x() + dx - pr * 0.35, e.y() + dy - pr * 0.35), pr * 0.33, pr * 0.33);
+        p.drawEllipse(QPointF(e.x() + dx - pr * 0.35, e.y() + dy - pr * 0.35), pr * 0.33,
+                      pr * 0.33);
         if (mood == Mood::Tipsy) {
             // Heavy lids.
             p.setBrush(QColor(190, 215, 235));
             p.setPen(QPen(rgb("#23313d"), 1.4));
-            p.drawChord(QRectF(e.x() - eyeR * 0.85, e.y() - eyeR, eyeR * 1.7, eyeR * 2), 20 * 16, 140 * 16);
+            p.drawChord(QRectF(e.x() - eyeR * 0.85, e.y() - eyeR, eyeR * 1.7, eyeR * 2), 20 * 16,
+                        140 * 16);
         }
     }
     // Brows.
     p.setPen(QPen(rgb("#3b2a1a"), h * 0.025, Qt::SolidLine, Qt::RoundCap));
     const double browY = fy - eyeR * 1.35;
-    const double lift = mood == Mood::Surprised ? -eyeR * 0.4 : mood == Mood::Proud ? -eyeR * 0.1 : 0;
+    const double lift = mood == Mood::Surprised ? -eyeR * 0.4
+                        : mood == Mood::Proud   ? -eyeR * 0.1
+                                                : 0;
     p.drawLine(QPointF(cx - eyeDx - eyeR * 0.7, browY + lift + eyeR * 0.15),
                QPointF(cx - eyeDx + eyeR * 0.6, browY + lift - eyeR * 0.1));
     p.drawLine(QPointF(cx + eyeDx - eyeR * 0.6, browY + lift - eyeR * 0.1),
-               QPointF(cx + eyeDx + eyeR * 0.7, browY + lift + eyeR * (mood == Mood::Tipsy ? -0.2 : 0.15)));
+               QPointF(cx + eyeDx + eyeR * 0.7,
+                       browY + lift + eyeR * (mood == Mood::Tipsy ? -0.2 : 0.15)));
     // Cheeks and nose.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 110, 120, mood == Mood::Tipsy ? 150 : 90));
@@ -319,13 +336,15 @@ void glassBuddy(QPainter &p, double cx, double bottom, double h, Mood mood = Moo
         p.drawEllipse(QPointF(cx, fy + eyeR * 2.3), eyeR * 0.4, eyeR * 0.5);
     } else if (mood == Mood::Sleepy) {
         p.setBrush(Qt::NoBrush);
-        p.drawArc(mouth.adjusted(eyeR * 0.6, eyeR * 0.4, -eyeR * 0.6, -eyeR * 0.4), 200 * 16, 140 * 16);
+        p.drawArc(mouth.adjusted(eyeR * 0.6, eyeR * 0.4, -eyeR * 0.6, -eyeR * 0.4), 200 * 16,
+                  140 * 16);
     } else {
         p.setBrush(rgb("#7a2630"));
         p.drawChord(mouth, 180 * 16, 180 * 16);
         p.setPen(Qt::NoPen);
         p.setBrush(rgb("#ff7a8a"));
-        p.drawEllipse(QPointF(cx + eyeR * 0.2, mouth.bottom() - eyeR * 0.3), eyeR * 0.45, eyeR * 0.22);
+        p.drawEllipse(QPointF(cx + eyeR * 0.2, mouth.bottom() - eyeR * 0.3), eyeR * 0.45,
+                      eyeR * 0.22);
     }
     if (bowTie) {
         const double by = bottom - h * 0.2;
@@ -354,13 +373,15 @@ void bottle(QPainter &p, double cx, double bottom, double h, const QString &labe
     QPainterPath b;
     b.moveTo(cx - neck / 2, top + h * 0.04);
     b.lineTo(cx - neck / 2, top + h * 0.30);
-    b.cubicTo(cx - neck / 2, top + h * 0.40, cx - w / 2, top + h * 0.40, cx - w / 2, top + h * 0.50);
+    b.cubicTo(cx - neck / 2, top + h * 0.40, cx - w / 2, top + h * 0.40, cx - w / 2,
+              top + h * 0.50);
     b.lineTo(cx - w / 2, bottom - h * 0.03);
     b.quadTo(cx - w / 2, bottom, cx - w / 2 + 4, bottom);
     b.lineTo(cx + w / 2 - 4, bottom);
     b.quadTo(cx + w / 2, bottom, cx + w / 2, bottom - h * 0.03);
     b.lineTo(cx + w / 2, top + h * 0.50);
-    b.cubicTo(cx + w / 2, top + h * 0.40, cx + neck / 2, top + h * 0.40, cx + neck / 2, top + h * 0.30);
+    b.cubicTo(cx + w / 2, top + h * 0.40, cx + neck / 2, top + h * 0.40, cx + neck / 2,
+              top + h * 0.30);
     b.lineTo(cx + neck / 2, top + h * 0.04);
     b.closeSubpath();
     QLinearGradient g(cx - w / 2, 0, cx + w / 2, 0);
@@ -399,7 +420,8 @@ void bottle(QPainter &p, double cx, double bottom, double h, const QString &labe
             p.setBrush(Qt::white);
             p.drawEllipse(QPointF(cx + s * w * 0.18, fy), w * 0.12, w * 0.14);
             p.setBrush(rgb("#222"));
-            p.drawEllipse(QPointF(cx + s * w * 0.18 + w * 0.03, fy + w * 0.03), w * 0.055, w * 0.055);
+            p.drawEllipse(QPointF(cx + s * w * 0.18 + w * 0.03, fy + w * 0.03), w * 0.055,
+                          w * 0.055);
         }
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(rgb("#222"), 2, Qt::SolidLine, Qt::RoundCap));
@@ -501,7 +523,9 @@ void nightWindow(QPainter &p, QRectF r, int seed)
     for (int i = 0; i < 26; ++i) {
         p.setBrush(QColor(255, 255, 220, 120 + rnd.bounded(130)));
         const double s = 0.6 + rnd.bounded(10) / 10.0;
-        p.drawEllipse(QPointF(r.left() + rnd.bounded(int(r.width())), r.top() + rnd.bounded(int(r.height() * 0.7))), s, s);
+        p.drawEllipse(QPointF(r.left() + rnd.bounded(int(r.width())),
+                              r.top() + rnd.bounded(int(r.height() * 0.7))),
+                      s, s);
     }
     // Moon.
     const QPointF m(r.left() + r.width() * 0.7, r.top() + r.height() * 0.28);
@@ -513,7 +537,8 @@ void nightWindow(QPainter &p, QRectF r, int seed)
     p.setBrush(rgb("#fff6c8"));
     p.drawEllipse(m, r.width() * 0.11, r.width() * 0.11);
     p.setBrush(rgb("#1a2a55"));
-    p.drawEllipse(m + QPointF(r.width() * 0.05, -r.width() * 0.03), r.width() * 0.1, r.width() * 0.1);
+    p.drawEllipse(m + QPointF(r.width() * 0.05, -r.width() * 0.03), r.width() * 0.1,
+                  r.width() * 0.1);
     // Roofs of the houses across the street with a few lit windows.
     p.setBrush(rgb("#0a1228"));
     QPainterPath roofs;
@@ -530,14 +555,16 @@ void nightWindow(QPainter &p, QRectF r, int seed)
     p.drawPath(roofs);
     p.setBrush(QColor(255, 214, 120));
     for (int i = 0; i < 7; ++i)
-        p.drawRect(QRectF(r.left() + 4 + rnd.bounded(int(r.width() - 8)), r.bottom() - 6 - rnd.bounded(int(r.height() * 0.14) + 1), 2.5, 3));
+        p.drawRect(QRectF(r.left() + 4 + rnd.bounded(int(r.width() - 8)),
+                          r.bottom() - 6 - rnd.bounded(int(r.height() * 0.14) + 1), 2.5, 3));
     // Frame.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rgb("#f4efe6"), 5));
     p.drawRect(r);
     p.setPen(QPen(rgb("#f4efe6"), 3));
     p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
-    p.drawLine(QPointF(r.left(), r.top() + r.height() * 0.38), QPointF(r.right(), r.top() + r.height() * 0.38));
+    p.drawLine(QPointF(r.left(), r.top() + r.height() * 0.38),
+               QPointF(r.right(), r.top() + r.height() * 0.38));
     p.setPen(QPen(QColor(0, 0, 0, 60), 1));
     p.drawRect(r.adjusted(-3, -3, 3, 3));
 }
@@ -561,7 +588,8 @@ void frame(QPainter &p, const QRectF &r, double width, QColor base = rgb("#c89b3
 
 void confetti(QPainter &p, QRectF r, int n, int seed)
 {
-    static const char *colours[] = {"#ff4d6d", "#ffd23f", "#3ec1d3", "#8ac926", "#ff8c42", "#b388eb"};
+    static const char *colours[] = {"#ff4d6d", "#ffd23f", "#3ec1d3",
+                                    "#8ac926", "#ff8c42", "#b388eb"};
     QRandomGenerator rnd(seed);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < n; ++i) {
@@ -583,7 +611,8 @@ void balloon(QPainter &p, QPointF c, double r, QColor colour)
     p.setBrush(Qt::NoBrush);
     QPainterPath string;
     string.moveTo(c + QPointF(0, r * 1.2));
-    string.cubicTo(c + QPointF(-r * 0.4, r * 2), c + QPointF(r * 0.4, r * 2.6), c + QPointF(0, r * 3.4));
+    string.cubicTo(c + QPointF(-r * 0.4, r * 2), c + QPointF(r * 0.4, r * 2.6),
+                   c + QPointF(0, r * 3.4));
     p.drawPath(string);
     QRadialGradient g(c - QPointF(r * 0.35, r * 0.4), r * 1.3);
     g.setColorAt(0, colour.lighter(160));
@@ -592,7 +621,8 @@ void balloon(QPainter &p, QPointF c, double r, QColor colour)
     p.setBrush(g);
     p.drawEllipse(c, r, r * 1.2);
     p.setBrush(colour.darker(130));
-    QPolygonF knot{c + QPointF(-3, r * 1.2 + 3), c + QPointF(3, r * 1.2 + 3), c + QPointF(0, r * 1.2 - 1)};
+    QPolygonF knot{c + QPointF(-3, r * 1.2 + 3), c + QPointF(3, r * 1.2 + 3),
+                   c + QPointF(0, r * 1.2 - 1)};
     p.drawPolygon(knot);
 }
 
@@ -637,11 +667,12 @@ QImage alk1()
     }
     bottle(p, 402, 58, 46, QStringLiteral("КВАС"), rgb("#9c6b2a"));
     // The sign above the table.
-    outlinedText(p, QStringLiteral("Будем!"), QPointF(258, 40), font(22, true, true), rgb("#fff3c4"),
-                 rgb("#7a3b10"), 4, -4);
+    outlinedText(p, QStringLiteral("Будем!"), QPointF(258, 40), font(22, true, true),
+                 rgb("#fff3c4"), rgb("#7a3b10"), 4, -4);
     table(p, QRectF(0, 178, W, 47));
     plate(p, QPointF(96, 198), 60, 14);
-    const double pk[][3] = {{-30, -5, 8}, {-8, -7, -6}, {16, -5, 12}, {34, -2, -4}, {-18, 1, 2}, {6, 2, -10}};
+    const double pk[][3] = {{-30, -5, 8}, {-8, -7, -6}, {16, -5, 12},
+                            {34, -2, -4}, {-18, 1, 2},  {6, 2, -10}};
     for (int i = 0; i < 6; ++i)
         pickle(p, QPointF(96 + pk[i][0], 197 + pk[i][1]), 26, pk[i][2], 40 + i);
     bottle(p, 366, 206, 150, QStringLiteral("ВОДКА"));
@@ -671,8 +702,8 @@ QImage logo()
         p.restore();
     }
     glassBuddy(p, 58, 150, 88, Mood::Happy, 0.6, true);
-    outlinedText(p, QStringLiteral("Стаканыч"), QPointF(200, 60), font(29, true, true, "DejaVu Serif"),
-                 rgb("#fff8e0"), rgb("#7a1e0a"), 6, -6);
+    outlinedText(p, QStringLiteral("Стаканыч"), QPointF(200, 60),
+                 font(29, true, true, "DejaVu Serif"), rgb("#fff8e0"), rgb("#7a1e0a"), 6, -6);
     outlinedText(p, QStringLiteral("2003"), QPointF(214, 112), font(40, true, false, "DejaVu Sans"),
                  rgb("#d8202a"), rgb("#ffffff"), 6, -6);
     p.setPen(QPen(rgb("#7a1e0a"), 2));
@@ -776,18 +807,17 @@ QImage butylka()
     QImage img = canvas();
     QPainter p(&img);
     begin(p);
-    QRadialGradient bg(QPointF(216, 110), 260);
-    bg.setColorAt(0, rgb("#7ec8ff"));
-    bg.setColorAt(1, rgb("#1b3f8a"));
-    p.fillRect(img.rect(), bg);
+    radialFill(p, img.rect(), QPointF(216, 110), 260, rgb("#7ec8ff"), rgb("#1b3f8a"));
     QRandomGenerator rnd(11);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 40; ++i) {
         p.setBrush(QColor(255, 255, 255, 60 + rnd.bounded(150)));
         const QPointF c(rnd.bounded(W), rnd.bounded(H));
         const double s = 1 + rnd.bounded(3);
-        p.drawPolygon(QPolygonF{c + QPointF(0, -3 * s), c + QPointF(s * 0.7, 0), c + QPointF(0, 3 * s), c + QPointF(-s * 0.7, 0)});
-        p.drawPolygon(QPolygonF{c + QPointF(-3 * s, 0), c + QPointF(0, s * 0.7), c + QPointF(3 * s, 0), c + QPointF(0, -s * 0.7)});
+        p.drawPolygon(QPolygonF{c + QPointF(0, -3 * s), c + QPointF(s * 0.7, 0),
+                                c + QPointF(0, 3 * s), c + QPointF(-s * 0.7, 0)});
+        p.drawPolygon(QPolygonF{c + QPointF(-3 * s, 0), c + QPointF(0, s * 0.7),
+                                c + QPointF(3 * s, 0), c + QPointF(0, -s * 0.7)});
     }
     p.fillRect(QRectF(0, 200, W, 25), QColor(20, 30, 60, 120));
     bottle(p, 130, 212, 196, QStringLiteral("ВОДКА"), rgb("#dfeff5"), true);
@@ -945,10 +975,7 @@ QImage stakany()
     QImage img = canvas();
     QPainter p(&img);
     begin(p);
-    QRadialGradient bg(QPointF(216, 90), 250);
-    bg.setColorAt(0, rgb("#fff2c0"));
-    bg.setColorAt(1, rgb("#c8502a"));
-    p.fillRect(img.rect(), bg);
+    radialFill(p, img.rect(), QPointF(216, 90), 250, rgb("#fff2c0"), rgb("#c8502a"));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 60));
     for (int i = 0; i < 12; ++i) {
@@ -977,8 +1004,8 @@ QImage stakany()
         const double r = 2 + rnd.bounded(4);
         p.drawEllipse(c, r, r * 1.3);
     }
-    outlinedText(p, QStringLiteral("Будем!"), QPointF(216, 36), font(38, true, true), rgb("#ffffff"),
-                 rgb("#8a1a0a"), 6);
+    outlinedText(p, QStringLiteral("Будем!"), QPointF(216, 36), font(38, true, true),
+                 rgb("#ffffff"), rgb("#8a1a0a"), 6);
     return img;
 }
 
@@ -1049,8 +1076,8 @@ QImage seledka()
     p.restore();
     outlinedText(p, QStringLiteral("Селёдка под шубой"), QPointF(216, 24), font(22, true, true),
                  rgb("#ffffff"), rgb("#6a1a5a"), 4);
-    outlinedText(p, QStringLiteral("шуба - на ней, тепло - нам"), QPointF(216, 208), font(14, true, true),
-                 rgb("#fff6d0"), rgb("#6a1a5a"), 3);
+    outlinedText(p, QStringLiteral("шуба - на ней, тепло - нам"), QPointF(216, 208),
+                 font(14, true, true), rgb("#fff6d0"), rgb("#6a1a5a"), 3);
     return img;
 }
 
@@ -1123,8 +1150,8 @@ QImage shashlyk()
             }
         }
     }
-    outlinedText(p, QStringLiteral("Шашлычок под водочку!"), QPointF(216, 200), font(20, true, true),
-                 rgb("#fff0c0"), rgb("#3a1a08"), 4);
+    outlinedText(p, QStringLiteral("Шашлычок под водочку!"), QPointF(216, 200),
+                 font(20, true, true), rgb("#fff0c0"), rgb("#3a1a08"), 4);
     return img;
 }
 
@@ -1190,10 +1217,7 @@ QImage gitara()
     QImage img = canvas();
     QPainter p(&img);
     begin(p);
-    QRadialGradient bg(QPointF(216, 112), 260);
-    bg.setColorAt(0, rgb("#ffcf7a"));
-    bg.setColorAt(1, rgb("#8a2a1a"));
-    p.fillRect(img.rect(), bg);
+    radialFill(p, img.rect(), QPointF(216, 112), 260, rgb("#ffcf7a"), rgb("#8a2a1a"));
     p.save();
     p.translate(150, 120);
     p.rotate(-35);
@@ -1288,8 +1312,8 @@ QImage ogurets()
     p.setPen(QPen(rgb("#102008"), 2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(rgb("#7a1a1a"));
     p.drawChord(QRectF(198, 108, 36, 26), 180 * 16, 180 * 16);
-    outlinedText(p, QStringLiteral("Огурчик!"), QPointF(90, 40), font(28, true, true), rgb("#ffffff"),
-                 rgb("#2c5a16"), 5, -8);
+    outlinedText(p, QStringLiteral("Огурчик!"), QPointF(90, 40), font(28, true, true),
+                 rgb("#ffffff"), rgb("#2c5a16"), 5, -8);
     outlinedText(p, QStringLiteral("Я - закуска!"), QPointF(350, 190), font(18, true, true),
                  rgb("#ffffff"), rgb("#2c5a16"), 4, 6);
     return img;
@@ -1305,7 +1329,8 @@ QImage vecherinka()
     bg.setColorAt(1, rgb("#7a2a8a"));
     p.fillRect(img.rect(), bg);
     // Disco spots.
-    const QColor spots[] = {QColor(255, 80, 120, 70), QColor(80, 200, 255, 70), QColor(255, 220, 80, 70)};
+    const QColor spots[] = {QColor(255, 80, 120, 70), QColor(80, 200, 255, 70),
+                            QColor(255, 220, 80, 70)};
     for (int i = 0; i < 3; ++i) {
         QRadialGradient g(QPointF(90 + i * 130, 120), 100);
         g.setColorAt(0, spots[i]);
@@ -1344,8 +1369,8 @@ QImage vecherinka()
     glassBuddy(p, 150, 212, 92, Mood::Happy, 0.6, true);
     bottle(p, 226, 214, 120, QStringLiteral("ВОДКА"), rgb("#dfeff5"), true);
     glassBuddy(p, 300, 212, 80, Mood::Tipsy, 0.3, true);
-    outlinedText(p, QStringLiteral("Вечеринка!"), QPointF(216, 66), font(34, true, true), rgb("#ffe040"),
-                 rgb("#5a0a4a"), 6, -3);
+    outlinedText(p, QStringLiteral("Вечеринка!"), QPointF(216, 66), font(34, true, true),
+                 rgb("#ffe040"), rgb("#5a0a4a"), 6, -3);
     return img;
 }
 
@@ -1415,8 +1440,8 @@ QImage kot()
         p.setFont(font(14 + i * 6, true, true));
         p.drawText(QPointF(104 - i * 14, 128 - i * 26), QStringLiteral("z"));
     }
-    outlinedText(p, QStringLiteral("Кто не пьёт - тот спит"), QPointF(290, 40), font(17, true, true),
-                 rgb("#ffffff"), rgb("#3a2a5a"), 4);
+    outlinedText(p, QStringLiteral("Кто не пьёт - тот спит"), QPointF(290, 40),
+                 font(17, true, true), rgb("#ffffff"), rgb("#3a2a5a"), 4);
     return img;
 }
 
@@ -1485,7 +1510,8 @@ QImage ryumka()
     p.setPen(QPen(rgb("#8a4a10"), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1, 1, 78, 98), 6, 6);
-    outlinedText(p, QStringLiteral("50"), QPointF(58, 16), font(13, true), rgb("#ffffff"), rgb("#8a4a10"), 3);
+    outlinedText(p, QStringLiteral("50"), QPointF(58, 16), font(13, true), rgb("#ffffff"),
+                 rgb("#8a4a10"), 3);
     return img;
 }
 
@@ -1530,7 +1556,8 @@ QImage fon()
     p.fillRect(QRectF(0, 390, 500, 3), rgb("#c89b3c"));
     p.setPen(rgb("#e8c890"));
     p.setFont(font(11, false, true, "DejaVu Serif"));
-    p.drawText(QRectF(0, 394, 500, 24), Qt::AlignCenter, QStringLiteral("Экспонаты руками не трогать. Закуску - можно."));
+    p.drawText(QRectF(0, 394, 500, 24), Qt::AlignCenter,
+               QStringLiteral("Экспонаты руками не трогать. Закуску - можно."));
     return img;
 }
 
@@ -1539,10 +1566,7 @@ QImage portret()
     QImage img = canvas();
     QPainter p(&img);
     begin(p);
-    QRadialGradient bg(QPointF(216, 100), 260);
-    bg.setColorAt(0, rgb("#5a4a3a"));
-    bg.setColorAt(1, rgb("#1a120a"));
-    p.fillRect(img.rect(), bg);
+    radialFill(p, img.rect(), QPointF(216, 100), 260, rgb("#5a4a3a"), rgb("#1a120a"));
     // Canvas texture.
     QRandomGenerator rnd(41);
     p.setPen(Qt::NoPen);
@@ -1571,7 +1595,8 @@ QImage portret()
     p.setBrush(rgb("#e8c040"));
     p.drawEllipse(QPointF(266, 178), 9, 9);
     p.setBrush(rgb("#c8202a"));
-    p.drawPolygon(QPolygonF{QPointF(260, 160), QPointF(272, 160), QPointF(269, 170), QPointF(263, 170)});
+    p.drawPolygon(
+        QPolygonF{QPointF(260, 160), QPointF(272, 160), QPointF(269, 170), QPointF(263, 170)});
     p.setPen(rgb("#e8d8b0"));
     p.setFont(font(11, false, true, "DejaVu Serif"));
     p.drawText(QRectF(300, 6, 128, 50), Qt::AlignRight | Qt::TextWordWrap,
@@ -1585,10 +1610,7 @@ QImage portret2()
     QPainter p(&img);
     begin(p);
     // Old paper.
-    QRadialGradient paper(QPointF(216, 112), 260);
-    paper.setColorAt(0, rgb("#f4e4c0"));
-    paper.setColorAt(1, rgb("#c8a870"));
-    p.fillRect(img.rect(), paper);
+    radialFill(p, img.rect(), QPointF(216, 112), 260, rgb("#f4e4c0"), rgb("#c8a870"));
     QRandomGenerator rnd(43);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 60; ++i) {
@@ -1607,7 +1629,8 @@ QImage portret2()
     p.fillRect(shot, rgb("#e8dcc4"));
     p.setPen(QPen(rgb("#8a7a60"), 1));
     for (int k = 0; k < 6; ++k)
-        p.drawLine(QPointF(shot.left(), shot.top() + 12 + k * 24), QPointF(shot.right(), shot.top() + 12 + k * 24));
+        p.drawLine(QPointF(shot.left(), shot.top() + 12 + k * 24),
+                   QPointF(shot.right(), shot.top() + 12 + k * 24));
     glassBuddy(p, shot.center().x(), shot.bottom() - 8, 120, Mood::Surprised, 0.2, false);
     p.setPen(QPen(rgb("#3a1a04"), 2));
     p.setBrush(Qt::NoBrush);

@@ -1,24 +1,39 @@
 #!/bin/bash
-# Runs the real program under Xvfb with a scenario that plays a sound and
-# waits for it, shows a message box and unloads. Passes when the box came up,
-# the sound reached the audio output, the process ended by itself and the
-# running marker is gone.
+# Runs the real program under Xvfb and a window manager: a scenario plays a
+# sound and waits for it, shows a message box and unloads (the box came up,
+# the sound reached the audio output, the process ended by itself, the running
+# marker is gone); a run ended by SIGTERM and an interactive run closed through
+# the window manager also take the marker with them.
 # Usage: scenario_e2e.sh BINARY
 set -u
 bin=$(readlink -f "$1")
 work=$(mktemp -d)
-trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+app= wm= xvfb=
+trap 'kill $app $wm $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; [ -f "$work/app.log" ] && cat "$work/app.log"; exit 1; }
 
-# A display of our own.
-for n in $(seq 90 120); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=$n; break; }
+# A display of our own, at a random number so that a server still shutting
+# down from an earlier run cannot take its socket away; no reset when the last
+# client leaves, or the next one may find the server gone for a moment.
+for _ in $(seq 20); do
+    n=$((100 + RANDOM % 800))
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do
+        kill -0 $xvfb 2>/dev/null || break
+        xdpyinfo -display ":$n" >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    kill -0 $xvfb 2>/dev/null && break
 done
-Xvfb ":$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$disp"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY=":$n"
 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+# As on a desktop, a window manager is up before the program starts.
+openbox >/dev/null 2>&1 &
+wm=$!
+for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+sleep 0.5
 
 # A content folder with the scenario, its sound and nothing else.
 mkdir -p "$work/content/wav" "$work/tmp"
@@ -80,11 +95,8 @@ for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
 kill -0 $app 2>/dev/null && fail "the program ignored SIGTERM"
 [ -f "$work/tmp/vipivaem.tut" ] && fail "SIGTERM left the running marker behind"
 
-# Interactive, under a window manager: closing the window the usual way ends
-# the program and removes the marker.
-openbox >/dev/null 2>&1 &
-wm=$!
-trap 'kill $app $wm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+# Interactive: closing the window the usual way ends the program and removes
+# the marker.
 TMPDIR="$work/tmp" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$bin" >>"$work/app.log" 2>&1 &
 app=$!
 for _ in $(seq 100); do wmctrl -l 2>/dev/null | grep -q "Стаканыч2003" && break; sleep 0.1; done

@@ -101,15 +101,18 @@ void groundShadow(QPainter &p, QPointF centre, double rx, double ry, int alpha)
     p.restore();
 }
 
-QPainterPath burst(QPointF centre, double rOuter, double rInner, int points, QRandomGenerator &rng,
-                   double jitter, double phase)
+namespace {
+
+// A closed path through 2 × points corners around centre; corner i lies at the
+// angle phase + π·i/points and at the distance radius(i), its height scaled.
+template <typename Radius>
+QPainterPath starPath(QPointF centre, int points, double phase, double yScale, Radius radius)
 {
     QPainterPath path;
     for (int i = 0; i < points * 2; ++i) {
         const double a = phase + M_PI * i / points;
-        double r = (i % 2 == 0) ? rOuter : rInner;
-        r *= 1.0 - jitter + 2 * jitter * rng.generateDouble();
-        const QPointF pt(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a) * 0.8);
+        const double r = radius(i);
+        const QPointF pt(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a) * yScale);
         if (i == 0)
             path.moveTo(pt);
         else
@@ -119,20 +122,21 @@ QPainterPath burst(QPointF centre, double rOuter, double rInner, int points, QRa
     return path;
 }
 
+} // namespace
+
+QPainterPath burst(QPointF centre, double rOuter, double rInner, int points, QRandomGenerator &rng,
+                   double jitter, double phase)
+{
+    return starPath(centre, points, phase, 0.8, [&](int i) {
+        const double r = (i % 2 == 0) ? rOuter : rInner;
+        return r * (1.0 - jitter + 2 * jitter * rng.generateDouble());
+    });
+}
+
 QPainterPath star(QPointF centre, double r, double inner, double rotation)
 {
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const double a = rotation - M_PI / 2 + M_PI * i / 5;
-        const double rr = (i % 2 == 0) ? r : r * inner;
-        const QPointF pt(centre.x() + rr * std::cos(a), centre.y() + rr * std::sin(a));
-        if (i == 0)
-            path.moveTo(pt);
-        else
-            path.lineTo(pt);
-    }
-    path.closeSubpath();
-    return path;
+    return starPath(centre, 5, rotation - M_PI / 2, 1.0,
+                    [&](int i) { return (i % 2 == 0) ? r : r * inner; });
 }
 
 void woodPlanks(QPainter &p, const QRectF &r, const QColor &base, int planks, QRandomGenerator &rng,

@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "phrases/phrases.h"
 #include "platform/fakeplatform.h"
+#include "scenario/frmcar.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +15,8 @@
 #include <memory>
 
 // A content folder of its own, the recording platform, scripted draws and a
-// fake clock for every test; settings back at their defaults.
+// fake clock for every test; settings back at their defaults. The companion
+// window and the program-wide caricature window go with the fixture.
 struct CompanionFixture
 {
     QTemporaryDir dir;
@@ -22,6 +24,7 @@ struct CompanionFixture
     stak::FakePlatform fake;
     stak::ScriptedRandom random{{0.5f}};
     stak::FakeClock clock;
+    std::unique_ptr<stak::FrmStakan> window;
 
     CompanionFixture()
     {
@@ -36,9 +39,19 @@ struct CompanionFixture
     }
     ~CompanionFixture()
     {
+        window.reset();
+        delete stak::FrmCar::existing();
         stak::setProgramRandom(nullptr);
         stak::setProgramClock(nullptr);
         QDir::setCurrent(oldCwd);
+    }
+
+    // The companion window, loaded on the folder as it stands now; a second
+    // call replaces the first window.
+    stak::FrmStakan *openWindow()
+    {
+        window = std::make_unique<stak::FrmStakan>();
+        return window.get();
     }
 
     void write(const QString &name, const QString &text) const

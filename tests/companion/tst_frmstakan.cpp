@@ -16,11 +16,7 @@ class TestFrmStakan : public QObject
     Q_OBJECT
 private slots:
     void init() { fx = std::make_unique<CompanionFixture>(); }
-    void cleanup()
-    {
-        w.reset();
-        fx.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void layout_data();
     void layout();
@@ -45,11 +41,11 @@ private slots:
 private:
     FrmStakan &window()
     {
-        w = std::make_unique<FrmStakan>();
+        w = fx->openWindow();
         return *w;
     }
     std::unique_ptr<CompanionFixture> fx;
-    std::unique_ptr<FrmStakan> w;
+    FrmStakan *w = nullptr;
 };
 
 void TestFrmStakan::layout_data()

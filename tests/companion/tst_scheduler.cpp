@@ -20,13 +20,9 @@ private slots:
         fx->write(QStringLiteral("text.tlk"), QStringLiteral("1\r\n>Речь\r\n"));
         fx->write(QStringLiteral("tost.tlk"), QStringLiteral("1\r\n>Тост\r\n"));
         fx->write(QStringLiteral("sound.tlk"), QStringLiteral("1\r\n>v.wav\r\nГолос\r\n"));
-        w = std::make_unique<FrmStakan>();
+        w = fx->openWindow();
     }
-    void cleanup()
-    {
-        w.reset();
-        fx.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void bands_data();
     void bands();
@@ -45,7 +41,7 @@ private slots:
 private:
     QRgb panelColour() const { return w->Image1->image().pixel(5, 5) & 0xFFFFFF; }
     std::unique_ptr<CompanionFixture> fx;
-    std::unique_ptr<FrmStakan> w;
+    FrmStakan *w = nullptr;
 };
 
 void TestScheduler::bands_data()
@@ -239,7 +235,7 @@ void TestScheduler::panelPainting()
     w->Image1->hide();
     w->ChangePicture(1);
     w->ChangePicture(1);
-    QVERIFY(w->Image1->isVisibleTo(w.get()));
+    QVERIFY(w->Image1->isVisibleTo(w));
     const QImage &img = w->Image1->image();
     QCOMPARE(img.size(), QSize(433, 225));
     QCOMPARE(img.pixel(99, 99) & 0xFFFFFF, qRgb(0, 0, 255) & 0xFFFFFF);

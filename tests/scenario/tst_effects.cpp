@@ -62,15 +62,9 @@ private slots:
     void init()
     {
         fx = std::make_unique<CompanionFixture>();
-        w = std::make_unique<FrmStakan>();
+        w = fx->openWindow();
     }
-    void cleanup()
-    {
-        if (FrmCar *car = FrmCar::existing())
-            delete car;
-        w.reset();
-        fx.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void smearIsSequentialAndOrdered();
     void smearEdges_data();
@@ -95,7 +89,7 @@ private slots:
 
 private:
     std::unique_ptr<CompanionFixture> fx;
-    std::unique_ptr<FrmStakan> w;
+    FrmStakan *w = nullptr;
 };
 
 void TestEffects::smearIsSequentialAndOrdered()

@@ -21,15 +21,9 @@ private slots:
     void init()
     {
         fx = std::make_unique<CompanionFixture>();
-        w = std::make_unique<FrmStakan>();
+        w = fx->openWindow();
     }
-    void cleanup()
-    {
-        if (FrmCar *car = FrmCar::existing())
-            delete car;
-        w.reset();
-        fx.reset();
-    }
+    void cleanup() { fx.reset(); }
 
     void splitting_data();
     void splitting();
@@ -74,7 +68,7 @@ private:
         return out;
     }
     std::unique_ptr<CompanionFixture> fx;
-    std::unique_ptr<FrmStakan> w;
+    FrmStakan *w = nullptr;
 };
 
 void TestInterpreter::splitting_data()

@@ -15,8 +15,13 @@ void SmearPixels(qint64 n, QImage &surface, int w, int h, RandomSource &random)
     // thousands of times for a frolic.
     QRgb *const bits = reinterpret_cast<QRgb *>(surface.bits());
     const qsizetype stride = surface.bytesPerLine() / qsizetype(sizeof(QRgb));
+    // The eight neighbours in their order, as steps in x and y and as offsets
+    // into the buffer.
     static constexpr int kDx[8] = {-1, -1, -1, 1, 1, 1, 0, 0};
     static constexpr int kDy[8] = {-1, 0, 1, -1, 0, 1, 1, -1};
+    qsizetype offset[8];
+    for (int i = 0; i < 8; ++i)
+        offset[i] = kDy[i] * stride + kDx[i];
     for (qint64 step = 0; step < n; ++step) {
         const int x = drawWhole(random.next(), w);
         const int y = drawWhole(random.next(), h);
@@ -25,24 +30,15 @@ void SmearPixels(qint64 n, QImage &surface, int w, int h, RandomSource &random)
         QRgb *const centre = bits + y * stride + x;
         const QRgb c = *centre;
         if (x >= 1 && y >= 1 && x + 1 < width && y + 1 < height) {
-            QRgb *const above = centre - stride;
-            QRgb *const below = centre + stride;
-            above[-1] = c;
-            centre[-1] = c;
-            below[-1] = c;
-            above[1] = c;
-            centre[1] = c;
-            below[1] = c;
-            below[0] = c;
-            above[0] = c;
+            for (const qsizetype o : offset)
+                centre[o] = c;
             continue;
         }
         for (int i = 0; i < 8; ++i) {
             const int px = x + kDx[i];
             const int py = y + kDy[i];
-            if (px < 0 || py < 0 || px >= width || py >= height)
-                continue;
-            bits[py * stride + px] = c;
+            if (px >= 0 && py >= 0 && px < width && py < height)
+                centre[offset[i]] = c;
         }
     }
 }

@@ -7,7 +7,6 @@
 #include "core/settings.h"
 #include "platform/platform.h"
 
-#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 
@@ -124,9 +123,8 @@ void FrmStakan::Command5_Click()
     if (s.drinkcount == 1000000) {
         platform().messageBox(QStringLiteral("Вы миллионный кликатель! Вам уже хватит!\r\n"
                                              "Нажмите OK для выхода"));
-        // The running marker goes with the program, however it ends.
-        QFile::remove(platform().tempFolder() + QStringLiteral("vipivaem.tut"));
-        platform().exitProgram(0);
+        // Ends like closing the window: the running marker goes too.
+        Form_Unload();
     }
     reseedFromClock();
     const float r = programRandom().next();

@@ -246,6 +246,16 @@ void TestFrmStakan::unloadRemovesMarker()
     QVERIFY(!QFile::exists(marker));
     // Without a marker the program still ends.
     QVERIFY_THROWS_EXCEPTION(ProgramExit, f.Form_Unload());
+
+    // The drink button's millionth press ends the program the same way.
+    QVERIFY(m.open(QIODevice::WriteOnly));
+    m.close();
+    settings().drinkcount = 999999;
+    QVERIFY_THROWS_EXCEPTION(ProgramExit, f.Command5_Click());
+    QCOMPARE(settings().drinkcount, 1000000);
+    QCOMPARE(fx->fake.boxes.size(), 1);
+    QVERIFY(fx->fake.boxes.first().prompt.startsWith(QStringLiteral("Вы миллионный кликатель!")));
+    QVERIFY(!QFile::exists(marker));
 }
 
 void TestFrmStakan::sayTextRunsExescript()

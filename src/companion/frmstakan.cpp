@@ -37,6 +37,11 @@ FrmStakan *companion()
     return g_companion;
 }
 
+QString FrmStakan::markerPath()
+{
+    return platform().tempFolder() + QStringLiteral("vipivaem.tut");
+}
+
 QString FrmStakan::windowTitleText()
 {
     return QStringLiteral(
@@ -282,7 +287,7 @@ void FrmStakan::closeEvent(QCloseEvent *e)
 
 void FrmStakan::Form_Unload()
 {
-    QFile::remove(platform().tempFolder() + QStringLiteral("vipivaem.tut"));
+    QFile::remove(markerPath());
     platform().exitProgram(0);
     std::abort();
 }

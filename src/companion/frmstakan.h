@@ -116,6 +116,8 @@ public:
     FrmScr *frolicWindow() const { return m_scr; }
     void setFrolicWindow(FrmScr *w) { m_scr = w; }
 
+    // The running marker: it exists exactly while the program runs.
+    static QString markerPath();
     static QString windowTitleText();
     static QString greetingText();
     static QStringList hintLines();

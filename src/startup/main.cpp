@@ -43,8 +43,7 @@ int main(int argc, char **argv)
     if (!commandLine.trimmed().isEmpty())
         settings().exescript = commandLine;
 
-    // The running marker exists exactly while the program runs.
-    QFile marker(platform().tempFolder() + QStringLiteral("vipivaem.tut"));
+    QFile marker(FrmStakan::markerPath());
     if (marker.open(QIODevice::WriteOnly | QIODevice::Truncate))
         marker.write("final\r\n");
     marker.close();

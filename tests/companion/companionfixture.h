@@ -8,6 +8,7 @@
 #include "phrases/phrases.h"
 #include "platform/fakeplatform.h"
 #include "scenario/frmcar.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,10 +57,7 @@ struct CompanionFixture
 
     void write(const QString &name, const QString &text) const
     {
-        QDir(dir.path()).mkpath(QFileInfo(name).path());
-        QFile f(dir.filePath(name));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(stak::encodeCp1251(text));
+        writeTestFile(dir.filePath(name), stak::encodeCp1251(text));
     }
     void writeImage(const QString &name, QSize size, QColor colour) const
     {

@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,12 +41,6 @@ private slots:
     void randomRange();
 
 private:
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(name);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
     QByteArray read(const QString &name)
     {
         QFile f(name);
@@ -82,7 +77,7 @@ void TestCore::bomMeansUtf8()
 {
     QCOMPARE(decodeContentText("\xEF\xBB\xBF\xD0\x9F\xD1\x80"), QStringLiteral("Пр"));
     QCOMPARE(decodeContentText("\xCF\xF0"), QStringLiteral("Пр"));
-    write(QStringLiteral("a.txt"), "\xEF\xBB\xBFok");
+    writeTestFile(QStringLiteral("a.txt"), "\xEF\xBB\xBFok");
     QCOMPARE(readTextFile(QStringLiteral("a.txt")).value(), QStringLiteral("ok"));
     QVERIFY(!readTextFile(QStringLiteral("missing.txt")).has_value());
 }
@@ -125,16 +120,15 @@ void TestCore::splitScenario()
 
 void TestCore::resolvesWindowsPaths()
 {
-    QDir().mkpath(QStringLiteral("Pics/Sub"));
-    write(QStringLiteral("Pics/Sub/Bottle.BMP"), "x");
+    writeTestFile(QStringLiteral("Pics/Sub/Bottle.BMP"), "x");
     QCOMPARE(resolveContentPath(QStringLiteral(".\\pics\\sub\\bottle.bmp")),
              QStringLiteral("./Pics/Sub/Bottle.BMP"));
     QVERIFY(contentFileExists(QStringLiteral("PICS\\SUB\\BOTTLE.bmp")));
     QVERIFY(!contentFileExists(QStringLiteral("pics\\sub")));
     QVERIFY(!contentFileExists(QStringLiteral("pics\\nothing.bmp")));
     // An exact match wins over a file differing only in case.
-    write(QStringLiteral("a.txt"), "lower");
-    write(QStringLiteral("A.txt"), "upper");
+    writeTestFile(QStringLiteral("a.txt"), "lower");
+    writeTestFile(QStringLiteral("A.txt"), "upper");
     QCOMPARE(resolveContentPath(QStringLiteral("A.txt")), QStringLiteral("A.txt"));
     QCOMPARE(resolveContentPath(QStringLiteral("a.txt")), QStringLiteral("a.txt"));
 }
@@ -165,7 +159,7 @@ void TestCore::iniRead()
     QFETCH(QByteArray, file);
     QFETCH(QString, key);
     QFETCH(QString, expected);
-    write(QStringLiteral("c.ini"), file);
+    writeTestFile(QStringLiteral("c.ini"), file);
     QCOMPARE(readIniValue(QStringLiteral("c.ini"), QStringLiteral("Stakanych"), key,
                           QStringLiteral("DEF")),
              expected);
@@ -191,7 +185,7 @@ void TestCore::iniWriteKeepsEverythingElse()
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     if (!before.isEmpty())
-        write(QStringLiteral("config.cfg"), before);
+        writeTestFile(QStringLiteral("config.cfg"), before);
     QString error;
     QVERIFY(WriteConfigValue(QStringLiteral("TextVer"), QStringLiteral("40"), &error));
     QCOMPARE(read(QStringLiteral("config.cfg")), after);
@@ -245,7 +239,7 @@ void TestCore::loadSettings()
     QFETCH(QList<int>, numbers);
     QFETCH(QString, mypic);
     if (!file.isEmpty())
-        write(QStringLiteral("config.cfg"), file);
+        writeTestFile(QStringLiteral("config.cfg"), file);
     Settings s;
     LoadSettings(s);
     QCOMPARE((QList<int>{s.BaseIntervalFrom, s.BaseIntervalTo, s.textver, s.tostver, s.voicever,

@@ -2,22 +2,15 @@
 #include "core/cp1251.h"
 #include "core/random.h"
 #include "phrases/phrases.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace stak;
 
 namespace {
-
-void writeBytes(const QString &name, const QByteArray &bytes)
-{
-    QFile f(name);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The value that drawWhole turns into `n` for a file of `count` phrases.
 float drawFor(int n, int count)
@@ -103,7 +96,7 @@ void TestPhrases::readPhrase()
     QFETCH(QByteArray, file);
     QFETCH(int, number);
     QFETCH(QString, expected);
-    writeBytes(QStringLiteral("text.tlk"), file);
+    writeTestFile(QStringLiteral("text.tlk"), file);
     QCOMPARE(ReadPhrase(QStringLiteral("text.tlk"), number), expected);
     QVERIFY(PhraseHistory::instance().slot(0).isEmpty());
 }
@@ -126,7 +119,7 @@ void TestPhrases::unreadableFilesLeaveHistoryAlone()
     QFETCH(QByteArray, file);
     QFETCH(bool, exists);
     if (exists)
-        writeBytes(QStringLiteral("tost.tlk"), file);
+        writeTestFile(QStringLiteral("tost.tlk"), file);
     ScriptedRandom random({0.1f});
     setProgramRandom(&random);
     PhraseHistory::instance().slot(1) = QStringLiteral("1,");
@@ -138,7 +131,7 @@ void TestPhrases::unreadableFilesLeaveHistoryAlone()
 void TestPhrases::randomPhraseUsesCountLine()
 {
     // The count line bounds the draw even when more phrases follow.
-    writeBytes(QStringLiteral("zag.tlk"), "2\r\n>a\r\n>b\r\n>c\r\n");
+    writeTestFile(QStringLiteral("zag.tlk"), "2\r\n>a\r\n>b\r\n>c\r\n");
     ScriptedRandom random({0.99f});
     setProgramRandom(&random);
     QCOMPARE(ReadPhrase(QStringLiteral("zag.tlk"), 0), u"b\r\n"_qs);
@@ -265,7 +258,7 @@ void TestPhrases::unknownNamesShareTheSpeechSlot()
 
 void TestPhrases::reseedsBeforeEveryDraw()
 {
-    writeBytes(QStringLiteral("text.tlk"), "3\r\n>a\r\n>b\r\n>c\r\n");
+    writeTestFile(QStringLiteral("text.tlk"), "3\r\n>a\r\n>b\r\n>c\r\n");
     PhraseHistory::instance().slot(0) = QStringLiteral("1,");
     ScriptedRandom random(drawsFor({1, 1, 2}, 3));
     setProgramRandom(&random);

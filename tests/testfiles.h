@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+// Writes a test's file byte for byte, making its folders first; relative
+// names are taken from the current folder.
+inline void writeTestFile(const QString &name, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(name).path());
+    QFile f(name);
+    QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(name));
+    f.write(bytes);
+}

@@ -11,6 +11,15 @@ work=$(mktemp -d)
 app= wm= xvfb=
 trap 'kill $app $wm $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; [ -f "$work/app.log" ] && cat "$work/app.log"; exit 1; }
+# wait_until TRIES COMMAND...: runs COMMAND every 0.1 s until it succeeds.
+wait_until() {
+    local tries=$1
+    shift
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+ended() { ! kill -0 "$1" 2>/dev/null; }
+marker="$work/tmp/vipivaem.tut"
 
 # A display of our own, at a random number so that a server still shutting
 # down from an earlier run cannot take its socket away; no reset when the last
@@ -32,7 +41,7 @@ xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
 # As on a desktop, a window manager is up before the program starts.
 openbox >/dev/null 2>&1 &
 wm=$!
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+wait_until 100 wmctrl -m >/dev/null 2>&1
 sleep 0.5
 
 # A content folder with the scenario, its sound and nothing else.
@@ -47,11 +56,9 @@ TMPDIR="$work/tmp" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
 app=$!
 
 # The marker exists while the program runs.
-for _ in $(seq 100); do [ -f "$work/tmp/vipivaem.tut" ] && break; sleep 0.1; done
-[ -f "$work/tmp/vipivaem.tut" ] || fail "no running marker"
+wait_until 100 test -f "$marker" || fail "no running marker"
 
-# The message box: a second visible window of the program (an empty title
-# reads as the program's name on X11).
+# The message box: a second visible window of the program.
 box=
 for _ in $(seq 150); do
     for id in $(xdotool search --onlyvisible --class stakanych 2>/dev/null); do
@@ -65,7 +72,7 @@ for _ in $(seq 150); do
 done
 [ -n "$box" ] || fail "no message box"
 kill -0 $app 2>/dev/null || fail "the program ended before the box was closed"
-[ -f "$work/tmp/vipivaem.tut" ] || fail "marker gone while the box is open"
+[ -f "$marker" ] || fail "marker gone while the box is open"
 
 # The sound was played before the box: the output holds more than silence.
 [ -s "$work/audio.raw" ] || fail "no audio output"
@@ -76,10 +83,9 @@ fi
 if [ -n "${STAK_E2E_SHOT:-}" ]; then import -window root "$STAK_E2E_SHOT"; fi
 xdotool windowfocus "$box" key Return
 
-for _ in $(seq 100); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
-kill -0 $app 2>/dev/null && fail "the program did not end after unload"
+wait_until 100 ended $app || fail "the program did not end after unload"
 wait $app
-[ -f "$work/tmp/vipivaem.tut" ] && fail "the running marker was left behind"
+[ -f "$marker" ] && fail "the running marker was left behind"
 
 # Ended from outside while a scenario blocks (after the audio is open): the
 # program goes at once and takes its marker with it.
@@ -87,23 +93,21 @@ printf 'wavs wav\\gong.wav\r\nsleep 60000\r\n' >"$work/content/long.scn"
 TMPDIR="$work/tmp" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio2.raw" \
     QT_QPA_PLATFORM=xcb "$bin" long.scn >>"$work/app.log" 2>&1 &
 app=$!
-for _ in $(seq 100); do [ -s "$work/audio2.raw" ] && break; sleep 0.1; done
+wait_until 100 test -s "$work/audio2.raw"
 sleep 1
-[ -f "$work/tmp/vipivaem.tut" ] || fail "no running marker in the second run"
+[ -f "$marker" ] || fail "no running marker in the second run"
 kill -TERM $app
-for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
-kill -0 $app 2>/dev/null && fail "the program ignored SIGTERM"
-[ -f "$work/tmp/vipivaem.tut" ] && fail "SIGTERM left the running marker behind"
+wait_until 50 ended $app || fail "the program ignored SIGTERM"
+[ -f "$marker" ] && fail "SIGTERM left the running marker behind"
 
 # Interactive: closing the window the usual way ends the program and removes
 # the marker.
 TMPDIR="$work/tmp" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$bin" >>"$work/app.log" 2>&1 &
 app=$!
-for _ in $(seq 100); do wmctrl -l 2>/dev/null | grep -q "Стаканыч2003" && break; sleep 0.1; done
-wmctrl -l | grep -q "Стаканыч2003" || fail "the companion window did not appear"
-[ -f "$work/tmp/vipivaem.tut" ] || fail "no running marker in interactive mode"
+companion_shown() { wmctrl -l 2>/dev/null | grep -q "Стаканыч2003"; }
+wait_until 100 companion_shown || fail "the companion window did not appear"
+[ -f "$marker" ] || fail "no running marker in interactive mode"
 wmctrl -c "Стаканыч2003"
-for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
-kill -0 $app 2>/dev/null && fail "closing the window did not end the program"
-[ -f "$work/tmp/vipivaem.tut" ] && fail "closing the window left the running marker behind"
+wait_until 50 ended $app || fail "closing the window did not end the program"
+[ -f "$marker" ] && fail "closing the window left the running marker behind"
 echo "PASS"

@@ -8,7 +8,7 @@
 #include "phrases/phrases.h"
 #include "platform/fakeplatform.h"
 #include "scenario/frmcar.h"
-#include "testfiles.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -74,7 +74,7 @@ void TestScheduler::bands()
     settings().tostver = s;
     settings().voicever = v;
     w->Label1->setCaption(QStringLiteral("KEEP"));
-    fx->random.setValues({0.3f, (float(n) - 0.5f) / 100.0f, 0.0f});
+    fx->random.setValues({0.3f, drawFor(n, 100), 0.0f});
     w->Timer1_Timer();
     QString happened = QStringLiteral("none");
     if (w->Label1->caption() == QStringLiteral("Речь\r\n"))

@@ -4,7 +4,7 @@
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
-#include "testfiles.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "core/cp1251.h"
 #include "core/random.h"
 #include "phrases/phrases.h"
-#include "testfiles.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -11,12 +11,6 @@
 using namespace stak;
 
 namespace {
-
-// The value that drawWhole turns into `n` for a file of `count` phrases.
-float drawFor(int n, int count)
-{
-    return float((n - 0.5) / count);
-}
 
 QList<float> drawsFor(const QList<int> &numbers, int count)
 {

@@ -29,7 +29,7 @@ QList<float> centres(const QList<QPoint> &points, int w, int h)
 {
     QList<float> out;
     for (const QPoint &p : points)
-        out << float((p.x() - 0.5) / w) << float((p.y() - 0.5) / h);
+        out << drawFor(p.x(), w) << drawFor(p.y(), h);
     return out;
 }
 

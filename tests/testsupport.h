@@ -14,3 +14,10 @@ inline void writeTestFile(const QString &name, const QByteArray &bytes)
     QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(name));
     f.write(bytes);
 }
+
+// The random draw in [0, 1) that drawWhole turns into `n` for the bound
+// `count`: the middle of n's interval.
+inline float drawFor(int n, int count)
+{
+    return float((n - 0.5) / count);
+}

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the readers of content files: as a phrase file, a
 // scenario and config.cfg. Any crash, hang or sanitizer report is a bug; the
 // round trips below must hold for every input.
+#include "core/appcontext.h"
 #include "core/cp1251.h"
 #include "core/ini.h"
 #include "core/textfile.h"
@@ -18,6 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir dir;
     static const bool entered = QDir::setCurrent(dir.path());
+    static SystemClock clock;
+    static MixingRandom random;
+    static AppContext context(nullptr, &clock, &random);
     (void)entered;
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
 

@@ -3,13 +3,15 @@
 #include "companion/picturebox.h"
 #include "companion/vblabel.h"
 #include "core/contentpath.h"
+#include "core/credits.h"
+#include "core/fonts.h"
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
+#include "startup/runningmarker.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -19,11 +21,10 @@
 namespace stak {
 
 namespace {
-FrmStakan *g_companion = nullptr;
-
 QFont labelFont(bool underline)
 {
-    QFont f(QStringLiteral("Sans Serif"));
+    QFont f;
+    f.setFamilies(msSansSerifFamilies());
     f.setStyleHint(QFont::SansSerif);
     f.setPointSize(8);
     f.setBold(true);
@@ -31,16 +32,6 @@ QFont labelFont(bool underline)
     return f;
 }
 } // namespace
-
-FrmStakan *companion()
-{
-    return g_companion;
-}
-
-QString FrmStakan::markerPath()
-{
-    return platform().tempFolder() + QStringLiteral("vipivaem.tut");
-}
 
 QString FrmStakan::windowTitleText()
 {
@@ -58,8 +49,9 @@ QStringList FrmStakan::hintLines()
 {
     return {
         QStringLiteral("Чтобы получить доступ к настройкам, надо кликнуть по картинке"),
-        QStringLiteral("Мастерская \"Граненый стакан\": http://stakanych.example"),
-        QStringLiteral("Дизайн - студия \"Огурец\": http://ogurec-design.example"),
+        makerName() + QStringLiteral(": http://stakanych.example"),
+        QStringLiteral("Дизайн - ") + studioName() +
+            QStringLiteral(": http://ogurec-design.example"),
         QStringLiteral("Закусывайте вовремя! http://zakuska.example"),
         QStringLiteral("Теперь мы и со сменяющимися картинками :)"),
         QStringLiteral("Здесь могла быть ваша реклама :)"),
@@ -68,7 +60,6 @@ QStringList FrmStakan::hintLines()
 
 FrmStakan::FrmStakan(QWidget *parent) : QWidget(parent)
 {
-    g_companion = this;
     setObjectName(QStringLiteral("frmStakan"));
     setWindowTitle(windowTitleText());
     setFixedSize(467, 413);
@@ -80,9 +71,15 @@ FrmStakan::FrmStakan(QWidget *parent) : QWidget(parent)
 
 FrmStakan::~FrmStakan()
 {
-    if (g_companion == this)
-        g_companion = nullptr;
     delete m_tost;
+    delete m_car;
+}
+
+FrmCar *FrmStakan::caricatureWindow()
+{
+    if (!m_car)
+        m_car = new FrmCar;
+    return m_car;
 }
 
 void FrmStakan::buildControls()
@@ -126,11 +123,11 @@ void FrmStakan::buildControls()
     }
 
     Label2 = label("Label2", {0, 400, 153, 17}, true);
-    Label2->setCaption(QStringLiteral("Мастерская \"Граненый\""));
+    Label2->setCaption(makerName());
     Label4 = label("Label4", {152, 400, 145, 17}, false);
     Label4->setCaption(QStringLiteral("(c) 2003, все налито"));
     Label3 = label("Label3", {296, 400, 177, 17}, true);
-    Label3->setCaption(QStringLiteral("Дизайн: студия \"Огурец\""));
+    Label3->setCaption(QStringLiteral("Дизайн: ") + studioName());
     for (VbLabel *l : {Label2, Label4, Label3})
         l->setWordWrap(false);
 
@@ -287,7 +284,7 @@ void FrmStakan::closeEvent(QCloseEvent *e)
 
 void FrmStakan::Form_Unload()
 {
-    QFile::remove(markerPath());
+    RunningMarker::remove();
     platform().exitProgram(0);
     std::abort();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scenario/frmcar.h"
 #include "scenario/frmscr.h"
 #include "windows/frmtost.h"
 
@@ -112,12 +113,14 @@ public:
     const QImage &background() const { return m_background; }
     // The toast window, when loaded.
     FrmTost *toastWindow() const { return m_tost; }
+    // The caricature window, created hidden when absent, and the one that
+    // exists now, if any.
+    FrmCar *caricatureWindow();
+    FrmCar *existingCaricatureWindow() const { return m_car; }
     // The frolic window while a frolic runs.
     FrmScr *frolicWindow() const { return m_scr; }
     void setFrolicWindow(FrmScr *w) { m_scr = w; }
 
-    // The running marker: it exists exactly while the program runs.
-    static QString markerPath();
     static QString windowTitleText();
     static QString greetingText();
     static QStringList hintLines();
@@ -137,10 +140,8 @@ private:
     QImage m_background;
     QPointer<FrmTost> m_tost;
     QPointer<FrmScr> m_scr;
+    QPointer<FrmCar> m_car;
     bool m_newYearGreeted = false;
 };
-
-// The window of the run, once loaded.
-FrmStakan *companion();
 
 } // namespace stak

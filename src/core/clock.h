@@ -35,9 +35,7 @@ private:
     QDateTime m_now;
 };
 
+// The current application context's clock.
 Clock &programClock();
-// Installs a clock for the whole program (not owned); nullptr restores the
-// system clock.
-void setProgramClock(Clock *clock);
 
 } // namespace stak

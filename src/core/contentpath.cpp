@@ -42,6 +42,13 @@ QString resolveContentPath(const QString &path)
     return current;
 }
 
+QStringList listContentFiles(const QString &folder, const QStringList &patterns)
+{
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : resolveContentPath(folder));
+    return dir.entryList(patterns, QDir::Files | QDir::NoDotAndDotDot,
+                         QDir::Name | QDir::IgnoreCase);
+}
+
 bool contentFileExists(const QString &path)
 {
     if (path.isEmpty())

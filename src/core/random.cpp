@@ -14,7 +14,6 @@ std::uint64_t mix(std::uint64_t z)
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31);
 }
-RandomSource *g_random = nullptr;
 } // namespace
 
 float MixingRandom::next()
@@ -39,17 +38,6 @@ float ScriptedRandom::next()
     if (m_pos >= m_values.size())
         m_pos = 0;
     return m_values[m_pos++];
-}
-
-RandomSource &programRandom()
-{
-    static MixingRandom fallback;
-    return g_random ? *g_random : fallback;
-}
-
-void setProgramRandom(RandomSource *source)
-{
-    g_random = source;
 }
 
 void reseedFromClock()

@@ -51,10 +51,8 @@ private:
     int m_reseeds = 0;
 };
 
+// The current application context's random source.
 RandomSource &programRandom();
-// Installs a source for the whole program (not owned); nullptr restores the
-// default generator.
-void setProgramRandom(RandomSource *source);
 
 // Reseeds the program's source from the program's clock.
 void reseedFromClock();

@@ -5,12 +5,6 @@
 
 namespace stak {
 
-Settings &settings()
-{
-    static Settings s;
-    return s;
-}
-
 QString configPath()
 {
     return resolveContentPath(QStringLiteral(".\\config.cfg"));

@@ -24,6 +24,7 @@ struct Settings
     qint32 randompic = 0;
 };
 
+// The current application context's record.
 Settings &settings();
 
 // The configuration file, ".\config.cfg" in the current folder, section

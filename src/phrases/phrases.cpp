@@ -5,12 +5,6 @@
 
 namespace stak {
 
-PhraseHistory &PhraseHistory::instance()
-{
-    static PhraseHistory h;
-    return h;
-}
-
 void PhraseHistory::clear()
 {
     for (QString &s : m_slots)
@@ -30,7 +24,7 @@ int PhraseKind(const QString &fileName)
 
 bool IsFreshPhrase(int kind, int candidate, int count)
 {
-    QString &slot = PhraseHistory::instance().slot(kind);
+    QString &slot = phraseHistory().slot(kind);
     if (slot.isEmpty())
         return true;
     int n = 0;
@@ -52,7 +46,7 @@ bool IsFreshPhrase(int kind, int candidate, int count)
 int PickPhraseNumber(const QString &fileName, int count)
 {
     const int kind = PhraseKind(fileName);
-    QString &slot = PhraseHistory::instance().slot(kind);
+    QString &slot = phraseHistory().slot(kind);
     RandomSource &random = programRandom();
     for (int attempt = 0; attempt <= 2000; ++attempt) {
         reseedFromClock();

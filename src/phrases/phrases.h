@@ -10,13 +10,15 @@ namespace stak {
 class PhraseHistory
 {
 public:
-    static PhraseHistory &instance();
     QString &slot(int kind) { return m_slots[kind]; }
     void clear();
 
 private:
     QString m_slots[5];
 };
+
+// The current application context's history.
+PhraseHistory &phraseHistory();
 
 // Kind of a phrase file by exact, case-sensitive file name.
 int PhraseKind(const QString &fileName);

@@ -1,25 +1,15 @@
 #include "platform/platform.h"
 
-#include "platform/realplatform.h"
+#include "core/appcontext.h"
 
 namespace stak {
 
-namespace {
-Platform *g_platform = nullptr;
-}
-
 Platform &platform()
 {
-    if (!g_platform) {
-        static RealPlatform real;
-        g_platform = &real;
-    }
-    return *g_platform;
-}
-
-void setPlatform(Platform *p)
-{
-    g_platform = p;
+    Platform *p = AppContext::current().platform;
+    if (!p)
+        qFatal("the application context has no platform");
+    return *p;
 }
 
 } // namespace stak

@@ -68,8 +68,7 @@ public:
     virtual QStringList screenFonts() = 0;
 };
 
+// The current application context's platform.
 Platform &platform();
-// Installs the platform for the whole program (not owned).
-void setPlatform(Platform *p);
 
 } // namespace stak

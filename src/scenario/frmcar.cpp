@@ -2,19 +2,15 @@
 
 #include "companion/picturebox.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
 namespace stak {
 
 namespace {
-QPointer<FrmCar> g_car;
-
 // The inner picture: shown from its top-left corner, cut at the edges.
 class InnerPicture : public QWidget
 {
@@ -33,18 +29,6 @@ private:
     const QImage *m_image;
 };
 } // namespace
-
-FrmCar *FrmCar::instance()
-{
-    if (!g_car)
-        g_car = new FrmCar;
-    return g_car;
-}
-
-FrmCar *FrmCar::existing()
-{
-    return g_car;
-}
 
 FrmCar::FrmCar()
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -129,14 +113,6 @@ void FrmCar::paintEvent(QPaintEvent *)
     p.fillRect(rect(), palette().color(QPalette::Window));
     if (!m_background.isNull())
         p.drawImage(0, 0, m_background);
-}
-
-void FrmCar::closeEvent(QCloseEvent *e)
-{
-    // The next caricature command starts from a fresh window.
-    if (g_car == this)
-        g_car = nullptr;
-    e->accept();
 }
 
 } // namespace stak

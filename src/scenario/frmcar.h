@@ -9,17 +9,14 @@ namespace stak {
 
 class PictureBox;
 
-// The caricature window that scenarios prepare, show and offer to close. One
-// instance for the whole program, created hidden on first use; closing it
-// drops the instance, so the next use starts from the design state.
+// The caricature window that scenarios prepare, show and offer to close. The
+// companion keeps one instance, created hidden on first use; closing it
+// deletes it, so the next use starts from the design state.
 class FrmCar : public QWidget
 {
     Q_OBJECT
 public:
-    // The program-wide instance, created (hidden) when absent.
-    static FrmCar *instance();
-    // The instance when one exists, without creating it.
-    static FrmCar *existing();
+    FrmCar();
 
     void toon();
     // False, leaving the window as it is, when the picture cannot be loaded.
@@ -37,10 +34,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override;
-    void closeEvent(QCloseEvent *) override;
 
 private:
-    FrmCar();
     QImage m_background;
     QImage m_inner;
     bool m_centred = false;

@@ -133,19 +133,19 @@ void FrmStakan::InterpretScenario()
         } else if (cmd == QStringLiteral("cdclose")) {
             SetCdDoor(QStringLiteral("Closed"));
         } else if (cmd == QStringLiteral("toon")) {
-            FrmCar::instance()->toon();
+            caricatureWindow()->toon();
         } else if (cmd == QStringLiteral("toonpic")) {
-            if (!FrmCar::instance()->toonpic(arg))
+            if (!caricatureWindow()->toonpic(arg))
                 return noPicture();
         } else if (cmd == QStringLiteral("toonpichide")) {
-            FrmCar::instance()->toonpichide();
+            caricatureWindow()->toonpichide();
         } else if (cmd == QStringLiteral("toonminipic")) {
-            if (!FrmCar::instance()->toonminipic(arg))
+            if (!caricatureWindow()->toonminipic(arg))
                 return noPicture();
         } else if (cmd == QStringLiteral("toonminihide")) {
-            FrmCar::instance()->toonminihide();
+            caricatureWindow()->toonminihide();
         } else if (cmd == QStringLiteral("toonclose")) {
-            FrmCar::instance()->toonclose();
+            caricatureWindow()->toonclose();
         } else {
             const MsgAnswer a =
                 platform().messageBox(QStringLiteral("Неизвестная команда - ") + cmd +

@@ -1,5 +1,6 @@
 #include "windows/frmtost.h"
 
+#include "core/fonts.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -29,7 +30,8 @@ FrmTost::FrmTost(QWidget *parent) : QWidget(parent, Qt::Tool)
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips(120, 120, 8055, 4935));
-    QFont f(QStringLiteral("Sans Serif"));
+    QFont f;
+    f.setFamilies(msSansSerifFamilies());
     f.setPointSizeF(8.25);
     f.setBold(true);
     Text1->setFont(f);

@@ -1,4 +1,5 @@
 #include "companion/picturebox.h"
+#include "core/appcontext.h"
 #include "core/contentpath.h"
 #include "core/textfile.h"
 #include "phrases/phrases.h"
@@ -36,6 +37,10 @@ private slots:
     void holidayKeysAreDates();
 
 private:
+    SystemClock clock;
+    MixingRandom random;
+    AppContext context{nullptr, &clock, &random};
+
     static QStringList lines(const QString &file)
     {
         return splitLines(readTextFile(file).value_or(QString()));

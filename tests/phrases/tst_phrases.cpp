@@ -1,4 +1,4 @@
-#include "core/clock.h"
+#include "core/appcontext.h"
 #include "core/cp1251.h"
 #include "core/random.h"
 #include "phrases/phrases.h"
@@ -30,14 +30,9 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(dir->path());
-        PhraseHistory::instance().clear();
-        setProgramClock(&clock);
+        ctx = std::make_unique<AppContext>(nullptr, &clock, &mixing);
     }
-    void cleanup()
-    {
-        setProgramRandom(nullptr);
-        setProgramClock(nullptr);
-    }
+    void cleanup() { ctx.reset(); }
 
     void readPhrase_data();
     void readPhrase();
@@ -58,6 +53,8 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> dir;
     FakeClock clock;
+    MixingRandom mixing;
+    std::unique_ptr<AppContext> ctx;
 };
 
 void TestPhrases::readPhrase_data()
@@ -92,7 +89,7 @@ void TestPhrases::readPhrase()
     QFETCH(QString, expected);
     writeTestFile(QStringLiteral("text.tlk"), file);
     QCOMPARE(ReadPhrase(QStringLiteral("text.tlk"), number), expected);
-    QVERIFY(PhraseHistory::instance().slot(0).isEmpty());
+    QVERIFY(phraseHistory().slot(0).isEmpty());
 }
 
 void TestPhrases::unreadableFilesLeaveHistoryAlone_data()
@@ -115,10 +112,10 @@ void TestPhrases::unreadableFilesLeaveHistoryAlone()
     if (exists)
         writeTestFile(QStringLiteral("tost.tlk"), file);
     ScriptedRandom random({0.1f});
-    setProgramRandom(&random);
-    PhraseHistory::instance().slot(1) = QStringLiteral("1,");
+    ctx->random = &random;
+    phraseHistory().slot(1) = QStringLiteral("1,");
     QCOMPARE(ReadPhrase(QStringLiteral("tost.tlk"), 0), QString());
-    QCOMPARE(PhraseHistory::instance().slot(1), u"1,"_qs);
+    QCOMPARE(phraseHistory().slot(1), u"1,"_qs);
     QCOMPARE(random.draws(), 0);
 }
 
@@ -127,9 +124,9 @@ void TestPhrases::randomPhraseUsesCountLine()
     // The count line bounds the draw even when more phrases follow.
     writeTestFile(QStringLiteral("zag.tlk"), "2\r\n>a\r\n>b\r\n>c\r\n");
     ScriptedRandom random({0.99f});
-    setProgramRandom(&random);
+    ctx->random = &random;
     QCOMPARE(ReadPhrase(QStringLiteral("zag.tlk"), 0), u"b\r\n"_qs);
-    QCOMPARE(PhraseHistory::instance().slot(3), u"2,"_qs);
+    QCOMPARE(phraseHistory().slot(3), u"2,"_qs);
 }
 
 void TestPhrases::kinds_data()
@@ -155,11 +152,11 @@ void TestPhrases::kinds()
 void TestPhrases::slotRecordsPicksWithTrailingComma()
 {
     ScriptedRandom random(drawsFor({12, 5, 31}, 50));
-    setProgramRandom(&random);
+    ctx->random = &random;
     for (int expected : {12, 5, 31})
         QCOMPARE(PickPhraseNumber(QStringLiteral("tost.tlk"), 50), expected);
-    QCOMPARE(PhraseHistory::instance().slot(1), u"12,5,31,"_qs);
-    QVERIFY(PhraseHistory::instance().slot(0).isEmpty());
+    QCOMPARE(phraseHistory().slot(1), u"12,5,31,"_qs);
+    QVERIFY(phraseHistory().slot(0).isEmpty());
 }
 
 void TestPhrases::rejectedCandidatesAreDrawnAgain()
@@ -167,16 +164,16 @@ void TestPhrases::rejectedCandidatesAreDrawnAgain()
     // count 5: the slot is cleared when a pick lands on three entries, and the
     // accepted pick starts the next run.
     ScriptedRandom random(drawsFor({1, 1, 2, 3, 2, 4, 4, 1}, 5));
-    setProgramRandom(&random);
+    ctx->random = &random;
     const QString file = QStringLiteral("sound.tlk");
     QCOMPARE(PickPhraseNumber(file, 5), 1);
     QCOMPARE(PickPhraseNumber(file, 5), 2);
     QCOMPARE(PickPhraseNumber(file, 5), 3);
-    QCOMPARE(PhraseHistory::instance().slot(2), u"1,2,3,"_qs);
+    QCOMPARE(phraseHistory().slot(2), u"1,2,3,"_qs);
     QCOMPARE(PickPhraseNumber(file, 5), 4);
-    QCOMPARE(PhraseHistory::instance().slot(2), u"4,"_qs);
+    QCOMPARE(phraseHistory().slot(2), u"4,"_qs);
     QCOMPARE(PickPhraseNumber(file, 5), 1);
-    QCOMPARE(PhraseHistory::instance().slot(2), u"4,1,"_qs);
+    QCOMPARE(phraseHistory().slot(2), u"4,1,"_qs);
     QCOMPARE(random.draws(), 8);
 }
 
@@ -193,7 +190,7 @@ void TestPhrases::runsNeverRepeat()
 {
     QFETCH(int, count);
     MixingRandom random(count);
-    setProgramRandom(&random);
+    ctx->random = &random;
     QList<int> picks;
     for (int i = 0; i < 20 * count; ++i) {
         const int n = PickPhraseNumber(QStringLiteral("text.tlk"), count);
@@ -231,19 +228,19 @@ void TestPhrases::smallFilesAlternate()
     QFETCH(QList<float>, draws);
     QFETCH(QList<int>, expected);
     ScriptedRandom random(draws);
-    setProgramRandom(&random);
+    ctx->random = &random;
     QList<int> got;
     for (qsizetype i = 0; i < expected.size(); ++i)
         got << PickPhraseNumber(QStringLiteral("tost.tlk"), count);
     QCOMPARE(got, expected);
     // The slot never grows beyond what one run needs.
-    QVERIFY(PhraseHistory::instance().slot(1).count(QLatin1Char(',')) <= 2);
+    QVERIFY(phraseHistory().slot(1).count(QLatin1Char(',')) <= 2);
 }
 
 void TestPhrases::unknownNamesShareTheSpeechSlot()
 {
     ScriptedRandom random(drawsFor({2, 2, 3}, 3));
-    setProgramRandom(&random);
+    ctx->random = &random;
     QCOMPARE(PickPhraseNumber(QStringLiteral("anekdot.tlk"), 3), 2);
     // text.tlk sees anekdot.tlk's pick and rejects 2.
     QCOMPARE(PickPhraseNumber(QStringLiteral("text.tlk"), 3), 3);
@@ -253,9 +250,9 @@ void TestPhrases::unknownNamesShareTheSpeechSlot()
 void TestPhrases::reseedsBeforeEveryDraw()
 {
     writeTestFile(QStringLiteral("text.tlk"), "3\r\n>a\r\n>b\r\n>c\r\n");
-    PhraseHistory::instance().slot(0) = QStringLiteral("1,");
+    phraseHistory().slot(0) = QStringLiteral("1,");
     ScriptedRandom random(drawsFor({1, 1, 2}, 3));
-    setProgramRandom(&random);
+    ctx->random = &random;
     QCOMPARE(ReadPhrase(QStringLiteral("text.tlk"), 0), u"b\r\n"_qs);
     // One reseed when reading starts, one before each of the three draws.
     QCOMPARE(random.reseeds(), 4);

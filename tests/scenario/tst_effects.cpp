@@ -227,7 +227,7 @@ void TestEffects::glitchOneStep()
 void TestEffects::glitchRandomStepsStayInside()
 {
     MixingRandom random(42);
-    setProgramRandom(&random);
+    fx->app.random = &random;
     const QImage before = uniqueImage(433, 225);
     for (int trial = 0; trial < 300; ++trial) {
         w->Image1->image() = before;
@@ -275,7 +275,7 @@ void TestEffects::frolicShowsTheScreen()
     settings().quake = 3;
     w->Timer1->start();
     MixingRandom random(7);
-    setProgramRandom(&random);
+    fx->app.random = &random;
     int steps = 0;
     fx->fake.onYield = [&] {
         FrmScr *scr = w->frolicWindow();
@@ -360,8 +360,8 @@ void TestEffects::caricatureDesignState()
 {
     fx->writeImage(QStringLiteral("fon.bmp"), {500, 420}, Qt::yellow);
     fx->writeImage(QStringLiteral("mini.bmp"), {40, 30}, Qt::cyan);
-    FrmCar *car = FrmCar::instance();
-    QCOMPARE(FrmCar::instance(), car);
+    FrmCar *car = w->caricatureWindow();
+    QCOMPARE(w->caricatureWindow(), car);
     QVERIFY(!car->isVisible());
     QCOMPARE(car->size(), QSize(500, 420));
     QVERIFY(car->windowTitle().trimmed().isEmpty());
@@ -375,9 +375,9 @@ void TestEffects::caricatureDesignState()
     QVERIFY(car->isVisible());
     // The user presses Close: the next command finds a fresh window.
     QTest::mouseClick(car->Command1, Qt::LeftButton);
-    QVERIFY(!FrmCar::existing());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    FrmCar *fresh = FrmCar::instance();
+    QVERIFY(!w->existingCaricatureWindow());
+    FrmCar *fresh = w->caricatureWindow();
     fresh->toon();
     QVERIFY(fresh->isVisible());
     QVERIFY(fresh->Picture1->isHidden());
@@ -386,12 +386,13 @@ void TestEffects::caricatureDesignState()
     QVERIFY(fresh->innerPicture().isNull());
     // The close box does the same.
     fresh->close();
-    QVERIFY(!FrmCar::existing());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!w->existingCaricatureWindow());
 }
 
 void TestEffects::caricatureCloseBeforeShow()
 {
-    FrmCar *car = FrmCar::instance();
+    FrmCar *car = w->caricatureWindow();
     car->toonclose();
     QVERIFY(!car->isVisible());
     car->toon();
@@ -402,7 +403,7 @@ void TestEffects::caricatureMiniPicture()
 {
     fx->writeImage(QStringLiteral("a.gif"), {40, 30}, Qt::cyan);
     fx->writeImage(QStringLiteral("b.jpg"), {20, 10}, Qt::magenta);
-    FrmCar *car = FrmCar::instance();
+    FrmCar *car = w->caricatureWindow();
     car->toon();
     QVERIFY(car->toonminipic(QStringLiteral("a.gif")));
     car->toonminihide();
@@ -420,7 +421,7 @@ void TestEffects::caricatureBadPicture()
 {
     fx->writeImage(QStringLiteral("fon.bmp"), {500, 420}, Qt::yellow);
     fx->write(QStringLiteral("broken.jpg"), QStringLiteral("not a picture"));
-    FrmCar *car = FrmCar::instance();
+    FrmCar *car = w->caricatureWindow();
     QVERIFY(car->toonpic(QStringLiteral("fon.bmp")));
     QVERIFY(!car->toonpic(QStringLiteral("broken.jpg")));
     QVERIFY(!car->toonminipic(QStringLiteral("missing.gif")));

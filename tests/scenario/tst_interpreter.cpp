@@ -451,7 +451,7 @@ void TestInterpreter::caricatureCommands()
     fx->writeImage(QStringLiteral("fon.bmp"), {500, 420}, Qt::yellow);
     fx->writeImage(QStringLiteral("mini.bmp"), {50, 40}, Qt::cyan);
     run(QStringLiteral("toonpic fon.bmp\r\ntoonminipic mini.bmp\r\ntoon\r\ntoonclose"));
-    FrmCar *car = FrmCar::existing();
+    FrmCar *car = w->existingCaricatureWindow();
     QVERIFY(car);
     QVERIFY(car->isVisible());
     QVERIFY(!car->Picture1->isHidden());

@@ -1,4 +1,4 @@
-#include "platform/fakeplatform.h"
+#include "testcontext.h"
 #include "windows/frmtost.h"
 
 #include <QCheckBox>
@@ -13,11 +13,8 @@ class TestFrmTost : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        fake.fonts = {QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Serif")};
-        setPlatform(&fake);
-    }
+    void init() { ctx = std::make_unique<TestContext>(); }
+    void cleanup() { ctx.reset(); }
 
     void design()
     {
@@ -86,7 +83,7 @@ private slots:
     }
 
 private:
-    FakePlatform fake;
+    std::unique_ptr<TestContext> ctx;
 };
 
 QTEST_MAIN(TestFrmTost)

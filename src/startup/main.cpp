@@ -1,29 +1,13 @@
-#include "companion/frmstakan.h"
-#include "core/settings.h"
+#include "core/appcontext.h"
+#include "core/fonts.h"
 #include "platform/realplatform.h"
+#include "startup/runningmarker.h"
+#include "startup/startchain.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QStringList>
-#include <csignal>
-#include <unistd.h>
+#include <QFont>
 
 using namespace stak;
-
-namespace {
-
-// The marker's path, ready for the signal handler (which may not allocate).
-char g_markerPath[4096];
-
-// Ended from outside (logout, kill): the marker goes with the program.
-extern "C" void endOnSignal(int sig)
-{
-    unlink(g_markerPath);
-    _exit(128 + sig);
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -34,27 +18,21 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
-    RealPlatform real;
-    setPlatform(&real);
+    // The windows end the program themselves, each on its own terms.
+    app.setQuitOnLastWindowClosed(false);
+    // Every window is laid out in pixels for an 8-point MS Sans Serif.
+    QFont classic;
+    classic.setFamilies(msSansSerifFamilies());
+    classic.setStyleHint(QFont::SansSerif);
+    classic.setPointSize(8);
+    app.setFont(classic);
+    RealPlatform platform;
+    SystemClock clock;
+    MixingRandom random;
+    AppContext context(&platform, &clock, &random);
+    RunningMarker::removeOnSignals();
 
-    LoadSettings();
-    QStringList args = app.arguments().mid(1);
-    const QString commandLine = args.join(QLatin1Char(' '));
-    if (!commandLine.trimmed().isEmpty())
-        settings().exescript = commandLine;
-
-    QFile marker(FrmStakan::markerPath());
-    if (marker.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        marker.write("final\r\n");
-    marker.close();
-    const QByteArray markerPath = QFile::encodeName(marker.fileName());
-    qstrncpy(g_markerPath, markerPath.constData(), sizeof g_markerPath);
-    std::signal(SIGTERM, endOnSignal);
-    std::signal(SIGINT, endOnSignal);
-    std::signal(SIGHUP, endOnSignal);
-
-    auto *w = new FrmStakan;
-    w->show();
-    w->Form_Load();
+    StartChain chain(app.arguments().mid(1).join(QLatin1Char(' ')));
+    chain.start();
     return app.exec();
 }

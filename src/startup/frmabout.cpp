@@ -1,0 +1,121 @@
+#include "startup/frmabout.h"
+
+#include "core/credits.h"
+#include "core/settings.h"
+#include "core/textfile.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace stak {
+
+QString FrmAbout::windowTitleText()
+{
+    return QStringLiteral("Стаканыч 2003 by ") + makerName();
+}
+
+QString FrmAbout::documentFile(int index)
+{
+    static const char *const kFiles[] = {"readme.txt", "ovodke.txt", "minzdrav.txt", "tips.txt"};
+    return index >= 0 && index < 4 ? QLatin1String(kFiles[index]) : QString();
+}
+
+FrmAbout::FrmAbout(QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(windowTitleText());
+    setFixedSize(442, 335);
+
+    Label1 = new QLabel(QStringLiteral("Стаканыч 2003"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(0, 8, 441, 41);
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont big(QStringLiteral("Sans Serif"));
+    big.setStyleHint(QFont::SansSerif);
+    big.setPointSize(24);
+    big.setBold(true);
+    Label1->setFont(big);
+
+    auto *line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setGeometry(24, 56, 393, 1);
+
+    Label3 = new QLabel(QStringLiteral("final release"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(352, 39, 89, 17);
+
+    static const char *const kCaptions[] = {"Readme", "О водке", "Минздрав предупреждает",
+                                            "Советы"};
+    static const QRect kPlaces[] = {
+        {8, 64, 89, 25}, {96, 64, 81, 25}, {176, 64, 177, 25}, {352, 64, 81, 25}};
+    for (int i = 0; i < 4; ++i) {
+        Option1[i] = new QRadioButton(QString::fromUtf8(kCaptions[i]), this);
+        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1[i]->setGeometry(kPlaces[i]);
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    }
+    Option1[0]->setChecked(true);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(8, 88, 425, 209);
+    Text1->setReadOnly(true);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    Command1 = new QPushButton(QStringLiteral("Ok"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(136, 300, 161, 17);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    Label2 =
+        new QLabel(makerName() + QStringLiteral(", 2003. Пишите: master@stakanych.example"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(0, 320, 441, 17);
+    Label2->setAlignment(Qt::AlignCenter);
+}
+
+void FrmAbout::Form_Load()
+{
+    Option1_Click(0);
+}
+
+void FrmAbout::Option1_Click(int index)
+{
+    // A document that cannot be read leaves the text as it was.
+    if (const auto text = readTextFile(documentFile(index))) {
+        QString shown = *text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        Text1->setPlainText(shown);
+    }
+}
+
+void FrmAbout::Command1_Click()
+{
+    close();
+}
+
+void FrmAbout::closeEvent(QCloseEvent *e)
+{
+    e->accept();
+    Form_Unload();
+}
+
+void FrmAbout::Form_Unload()
+{
+    Settings &s = settings();
+    if (s.mainshown)
+        return;
+    emit companionWanted();
+    s.mainshown = true;
+}
+
+} // namespace stak

@@ -6,9 +6,13 @@
 #include "core/random.h"
 #include "core/settings.h"
 #include "platform/platform.h"
+#include "startup/frmabout.h"
+#include "startup/frmopt.h"
+#include "windows/frmam.h"
 
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 
 namespace stak {
 
@@ -22,14 +26,18 @@ void FrmStakan::buildMenus()
     };
     mnux = new QMenu(this);
     mnux->setObjectName(QStringLiteral("mnux"));
+    mnux->setSeparatorsCollapsible(false);
     item(mnux, "m1", QStringLiteral("-"));
     connect(item(mnux, "mnuMin", QStringLiteral("Свернуть")), &QAction::triggered, this,
             [this] { showMinimized(); });
-    item(mnux, "mnuAb", QStringLiteral("О программе.."));
-    item(mnux, "mnuOpt", QStringLiteral("Настройки..."));
+    connect(item(mnux, "mnuAb", QStringLiteral("О программе..")), &QAction::triggered, this,
+            [this] { mnuAb_Click(); });
+    connect(item(mnux, "mnuOpt", QStringLiteral("Настройки...")), &QAction::triggered, this,
+            [this] { mnuOpt_Click(); });
 
     mtost = new QMenu(this);
     mtost->setObjectName(QStringLiteral("mtost"));
+    mtost->setSeparatorsCollapsible(false);
     mtx.append(item(mtost, "mtx0", QStringLiteral("-")));
 
     auto link = [this, item](QMenu *menu, const char *name, const QString &caption,
@@ -113,6 +121,35 @@ void FrmStakan::cmdU_Click(int index)
     const QString file = QStringLiteral("button%1.but").arg(index);
     if (contentFileExists(file))
         RunScenario(file);
+}
+
+void FrmStakan::RunModalWindow(QWidget *window)
+{
+    Timer1->stop();
+    platform().showModal(window);
+    enableTimer1UnlessTagged();
+}
+
+void FrmStakan::Command4_Click()
+{
+    FrmAm riddles(this);
+    riddles.Form_Load();
+    RunModalWindow(&riddles);
+}
+
+void FrmStakan::mnuAb_Click()
+{
+    // Opened from here the readme window opens nothing when it closes.
+    FrmAbout about(this);
+    about.Form_Load();
+    RunModalWindow(&about);
+}
+
+void FrmStakan::mnuOpt_Click()
+{
+    FrmOpt options(Image1, this);
+    options.Form_Load();
+    RunModalWindow(&options);
 }
 
 void FrmStakan::Command5_Click()

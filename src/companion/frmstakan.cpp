@@ -142,6 +142,7 @@ void FrmStakan::buildControls()
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     connect(Label1, &VbLabel::clicked, this, [this] { Label1_Click(); });
     connect(Label1, &VbLabel::doubleClicked, this, [this] { Label1_DblClick(); });

@@ -72,11 +72,18 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
     void Command5_Click();
+    void mnuAb_Click();
+    void mnuOpt_Click();
     void cmdU_Click(int index);
     void Label1_Click();
     void Label1_DblClick();
     void Image1_MouseDown(Qt::MouseButton button);
+
+    // The riddles, readme and options windows: the event timer is off while
+    // the window is open and on again afterwards unless its tag is "no!".
+    void RunModalWindow(QWidget *window);
 
     // Ends the program: the running marker is deleted first.
     [[noreturn]] void Form_Unload();

@@ -3,6 +3,8 @@
 #include "core/clock.h"
 
 #include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
 
 namespace stak {
 
@@ -21,6 +23,17 @@ MsgAnswer FakePlatform::messageBox(const QString &prompt, MsgButtons buttons,
     if (!answers.isEmpty())
         return answers.takeFirst();
     return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+void FakePlatform::showModal(QWidget *window)
+{
+    modals.append(window->objectName());
+    QPointer<QWidget> guard(window);
+    window->show();
+    if (onModal)
+        onModal(window);
+    if (guard && guard->isVisible())
+        guard->close();
 }
 
 QImage FakePlatform::captureScreen()

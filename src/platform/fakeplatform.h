@@ -35,6 +35,7 @@ public:
 
     MsgAnswer messageBox(const QString &prompt, MsgButtons buttons,
                          const std::optional<QString> &title, bool foreground) override;
+    void showModal(QWidget *window) override;
     void playSound(const QString &file) override { sounds.append(file); }
     void playSoundAndWait(const QString &file) override { waitedSounds.append(file); }
     void musicPlay(const QString &alias) override { music.append(QStringLiteral("play ") + alias); }
@@ -76,6 +77,10 @@ public:
     std::function<void()> onCapture;
     // Called when a message box is shown, before it answers.
     std::function<void(const Box &)> onBox;
+    // Called with every modal window once it is shown: the test drives it and
+    // may close it; a window left open is closed as its user would.
+    std::function<void(QWidget *)> onModal;
+    QStringList modals; // objectNames, in order
     // When true, processEvents also runs Qt's pending events.
     bool pumpQtEvents = false;
 

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+class QWidget;
+
 namespace stak {
 
 enum class MsgButtons { Ok, YesNo };
@@ -30,6 +32,10 @@ public:
     virtual MsgAnswer messageBox(const QString &prompt, MsgButtons buttons = MsgButtons::Ok,
                                  const std::optional<QString> &title = std::nullopt,
                                  bool foreground = false) = 0;
+
+    // Shows a window modally and returns when it has been closed: the window
+    // runs its own event loop meanwhile, like a message box.
+    virtual void showModal(QWidget *window) = 0;
 
     // Starts a WAV in the background; a new sound cuts off the previous one; a
     // missing file is silent.

@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
 #include <QUrl>
 #include <chrono>
@@ -43,6 +45,39 @@ MsgAnswer RealPlatform::messageBox(const QString &prompt, MsgButtons buttons,
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
     return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+void RealPlatform::showModal(QWidget *window)
+{
+    // The window's own loop ends when it is hidden (closing hides it) or
+    // deleted.
+    struct HideWatcher : QObject
+    {
+        QEventLoop *loop;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::Hide)
+                loop->quit();
+            return false;
+        }
+    };
+    QEventLoop loop;
+    HideWatcher watcher;
+    watcher.loop = &loop;
+    QPointer<QWidget> guard(window);
+    window->installEventFilter(&watcher);
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->setWindowModality(Qt::ApplicationModal);
+    // Over the window that opened it, rather than wherever the window manager
+    // puts a new window.
+    if (QWidget *opener = window->parentWidget())
+        window->move(opener->frameGeometry().center() - window->rect().center());
+    window->show();
+    window->activateWindow();
+    if (window->isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    if (guard)
+        guard->removeEventFilter(&watcher);
 }
 
 void RealPlatform::playSound(const QString &file)

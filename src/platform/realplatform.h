@@ -18,6 +18,7 @@ public:
 
     MsgAnswer messageBox(const QString &prompt, MsgButtons buttons,
                          const std::optional<QString> &title, bool foreground) override;
+    void showModal(QWidget *window) override;
     void playSound(const QString &file) override;
     void playSoundAndWait(const QString &file) override;
     void musicPlay(const QString &alias) override;

@@ -1,5 +1,7 @@
 #include "windows/frmtost.h"
 
+#include "windows/twips.h"
+
 #include "core/fonts.h"
 #include "platform/platform.h"
 
@@ -9,13 +11,6 @@
 #include <QPushButton>
 
 namespace stak {
-
-namespace {
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-} // namespace
 
 FrmTost::FrmTost(QWidget *parent) : QWidget(parent, Qt::Tool)
 {

@@ -37,6 +37,8 @@ private slots:
     void voiceSplit_data();
     void voiceSplit();
     void shakeStaysInRange();
+    void modalWindowsStopTheTimer_data();
+    void modalWindowsStopTheTimer();
 
 private:
     FrmStakan &window()
@@ -376,6 +378,45 @@ void TestFrmStakan::shakeStaysInRange()
     }
     QVERIFY(seen.contains(QPoint(start.x() - 40, start.y() + 40)));
     QCOMPARE(f.pos(), start);
+}
+
+void TestFrmStakan::modalWindowsStopTheTimer_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("tag");
+    for (const char *tag : {"", "no!"}) {
+        QTest::addRow("riddles %s", tag) << "Command4"
+                                         << "frmAm" << tag;
+        QTest::addRow("readme %s", tag) << "mnuAb"
+                                        << "frmAbout" << tag;
+        QTest::addRow("options %s", tag) << "mnuOpt"
+                                         << "frmOpt" << tag;
+    }
+}
+
+void TestFrmStakan::modalWindowsStopTheTimer()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, window);
+    QFETCH(QString, tag);
+    FrmStakan &f = this->window();
+    f.show();
+    f.Form_Load();
+    f.timer1Tag = tag;
+    settings().mainshown = true;
+    bool timerDuring = true;
+    fx->fake.onModal = [&](QWidget *w) {
+        timerDuring = f.Timer1->isActive();
+        QVERIFY(w->isVisible());
+    };
+    if (opener == QStringLiteral("Command4"))
+        QTest::mouseClick(f.Command4, Qt::LeftButton);
+    else
+        f.mnux->findChild<QAction *>(opener)->trigger();
+    QCOMPARE(fx->fake.modals, QStringList{window});
+    QVERIFY(!timerDuring);
+    QCOMPARE(f.Timer1->isActive(), tag.isEmpty());
 }
 
 QTEST_MAIN(TestFrmStakan)

@@ -1,6 +1,7 @@
 #include "core/appcontext.h"
 #include "core/fonts.h"
 #include "platform/realplatform.h"
+#include "startup/cmdoptions.h"
 #include "startup/runningmarker.h"
 #include "startup/startchain.h"
 
@@ -32,7 +33,8 @@ int main(int argc, char **argv)
     AppContext context(&platform, &clock, &random);
     RunningMarker::removeOnSignals();
 
-    StartChain chain(app.arguments().mid(1).join(QLatin1Char(' ')));
+    const CommandLine options = ParseCommandLine(app.arguments().mid(1));
+    StartChain chain(options.scenario);
     chain.start();
     return app.exec();
 }

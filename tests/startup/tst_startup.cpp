@@ -1,6 +1,7 @@
 #include "testcontext.h"
 
 #include "companion/frmstakan.h"
+#include "startup/cmdoptions.h"
 #include "startup/frm1.h"
 #include "startup/frmabout.h"
 #include "startup/runningmarker.h"
@@ -24,6 +25,8 @@ private slots:
     void init() { ctx = std::make_unique<TestContext>(); }
     void cleanup() { ctx.reset(); }
 
+    void commandLine_data();
+    void commandLine();
     void countdown_data();
     void countdown();
     void holiday_data();
@@ -46,6 +49,29 @@ private:
     }
     std::unique_ptr<TestContext> ctx;
 };
+
+void TestStartup::commandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<bool>("trace");
+    QTest::newRow("nothing") << QStringList{} << "" << false;
+    QTest::newRow("words joined by one blank")
+        << QStringList{"my", "party.scn"} << "my party.scn" << false;
+    QTest::newRow("blanks inside an argument kept")
+        << QStringList{"a  b.scn", "c"} << "a  b.scn c" << false;
+    QTest::newRow("trace") << QStringList{"--trace", "x.scn"} << "x.scn" << true;
+}
+
+void TestStartup::commandLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, scenario);
+    QFETCH(bool, trace);
+    const CommandLine c = ParseCommandLine(args);
+    QCOMPARE(c.scenario, scenario);
+    QCOMPARE(c.trace, trace);
+}
 
 void TestStartup::countdown_data()
 {

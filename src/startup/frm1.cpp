@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "startup/runningmarker.h"
 #include "startup/startdates.h"
+#include "windows/controls.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -33,39 +34,28 @@ Frm1::Frm1(QString commandLine, QWidget *parent)
     setWindowTitle(windowTitleText());
     setFixedSize(388, 241);
 
-    auto label = [this](const char *name, const QString &text, QRect geometry) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(geometry);
-        l->setAlignment(Qt::AlignCenter);
-        return l;
-    };
-    Label1 = label("Label1", QStringLiteral("Интерактивный режим"), {8, 8, 369, 17});
-    Label2 = label("Label2", QStringLiteral("Файл сценария (*.scn)"), {8, 41, 176, 17});
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(192, 40, 185, 21);
+    Label1 =
+        control<QLabel>(this, "Label1", {8, 8, 369, 17}, QStringLiteral("Интерактивный режим"));
+    Label2 =
+        control<QLabel>(this, "Label2", {8, 41, 176, 17}, QStringLiteral("Файл сценария (*.scn)"));
+    Combo1 = control<QComboBox>(this, "Combo1", {192, 40, 185, 21});
     Combo1->addItem(QStringLiteral("Нет сценария"));
-
-    Command1 = new QPushButton(QStringLiteral("Зачем-то показать заставку..."), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(8, 80, 201, 25);
-    Command2 = new QPushButton(QStringLiteral("Пропустить заставку..."), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(216, 80, 161, 25);
-
-    Label4 = label("Label4", QStringLiteral("За что сегодня можно выпить - праздники:"),
-                   {40, 120, 305, 17});
-    Text1 = new QTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(8, 136, 369, 81);
+    Command1 = control<QPushButton>(this, "Command1", {8, 80, 201, 25},
+                                    QStringLiteral("Зачем-то показать заставку..."));
+    Command2 = control<QPushButton>(this, "Command2", {216, 80, 161, 25},
+                                    QStringLiteral("Пропустить заставку..."));
+    Label4 = control<QLabel>(this, "Label4", {40, 120, 305, 17},
+                             QStringLiteral("За что сегодня можно выпить - праздники:"));
+    Text1 = control<QTextEdit>(this, "Text1", {8, 136, 369, 81});
     Text1->setReadOnly(true);
     Text1->setAcceptRichText(false);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette dialog = Text1->palette();
     dialog.setColor(QPalette::Base, palette().color(QPalette::Window));
     Text1->setPalette(dialog);
-    Label3 = label("Label3", QString(), {8, 224, 369, 17});
+    Label3 = control<QLabel>(this, "Label3", {8, 224, 369, 17});
+    for (QLabel *l : {Label1, Label2, Label4, Label3})
+        l->setAlignment(Qt::AlignCenter);
 
     connect(Combo1, &QComboBox::activated, this, [this](int) { Combo1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

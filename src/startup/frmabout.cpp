@@ -3,6 +3,7 @@
 #include "core/credits.h"
 #include "core/settings.h"
 #include "core/textfile.h"
+#include "windows/controls.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -32,9 +33,7 @@ FrmAbout::FrmAbout(QWidget *parent)
     setWindowTitle(windowTitleText());
     setFixedSize(442, 335);
 
-    Label1 = new QLabel(QStringLiteral("Стаканыч 2003"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(0, 8, 441, 41);
+    Label1 = control<QLabel>(this, "Label1", {0, 8, 441, 41}, QStringLiteral("Стаканыч 2003"));
     Label1->setAlignment(Qt::AlignCenter);
     QFont big(QStringLiteral("Sans Serif"));
     big.setStyleHint(QFont::SansSerif);
@@ -42,43 +41,32 @@ FrmAbout::FrmAbout(QWidget *parent)
     big.setBold(true);
     Label1->setFont(big);
 
-    auto *line = new QFrame(this);
-    line->setObjectName(QStringLiteral("Line1"));
+    auto *line = control<QFrame>(this, "Line1", {24, 56, 393, 1});
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
-    line->setGeometry(24, 56, 393, 1);
-
-    Label3 = new QLabel(QStringLiteral("final release"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(352, 39, 89, 17);
+    Label3 = control<QLabel>(this, "Label3", {352, 39, 89, 17}, QStringLiteral("final release"));
 
     static const char *const kCaptions[] = {"Readme", "О водке", "Минздрав предупреждает",
                                             "Советы"};
     static const QRect kPlaces[] = {
         {8, 64, 89, 25}, {96, 64, 81, 25}, {176, 64, 177, 25}, {352, 64, 81, 25}};
     for (int i = 0; i < 4; ++i) {
-        Option1[i] = new QRadioButton(QString::fromUtf8(kCaptions[i]), this);
-        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        Option1[i]->setGeometry(kPlaces[i]);
+        Option1[i] = control<QRadioButton>(this, QStringLiteral("Option1_%1").arg(i), kPlaces[i],
+                                           QString::fromUtf8(kCaptions[i]));
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
     Option1[0]->setChecked(true);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(8, 88, 425, 209);
+    Text1 = control<QPlainTextEdit>(this, "Text1", {8, 88, 425, 209});
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(136, 300, 161, 17);
+    Command1 = control<QPushButton>(this, "Command1", {136, 300, 161, 17}, QStringLiteral("Ok"));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     Label2 =
-        new QLabel(makerName() + QStringLiteral(", 2003. Пишите: master@stakanych.example"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(0, 320, 441, 17);
+        control<QLabel>(this, "Label2", {0, 320, 441, 17},
+                        makerName() + QStringLiteral(", 2003. Пишите: master@stakanych.example"));
     Label2->setAlignment(Qt::AlignCenter);
 }
 

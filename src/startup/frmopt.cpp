@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "platform/platform.h"
 #include "startup/options.h"
+#include "windows/controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,25 +49,17 @@ FrmOpt::FrmOpt(PictureBox *panel, QWidget *parent)
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(kFoldedTwips / 15 - kFramePx, 416);
 
-    auto label = [this](const char *name, const QString &text, QRect g, bool wrap = false) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(g);
-        l->setWordWrap(wrap);
-        return l;
+    auto label = [this](const QString &name, const QString &text, QRect g, bool wrap = false) {
+        control<QLabel>(this, name, g, text)->setWordWrap(wrap);
     };
     auto box = [this](const char *name, QRect g, bool readOnly) {
-        auto *t = new QLineEdit(this);
-        t->setObjectName(QLatin1String(name));
-        t->setGeometry(g);
+        auto *t = control<QLineEdit>(this, name, g);
         t->setAlignment(Qt::AlignCenter);
         t->setReadOnly(readOnly);
         return t;
     };
-    auto bar = [this](const char *name, QRect g, int min, int max) {
-        auto *b = new QScrollBar(Qt::Horizontal, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(g);
+    auto bar = [this](const QString &name, QRect g, int min, int max) {
+        auto *b = control<QScrollBar>(this, name, g, Qt::Horizontal);
         b->setRange(min, max);
         b->setSingleStep(1);
         b->setPageStep(10);
@@ -74,88 +67,73 @@ FrmOpt::FrmOpt(PictureBox *panel, QWidget *parent)
         return b;
     };
     auto rule = [this](const char *name, QRect g, bool vertical) {
-        auto *f = new QFrame(this);
-        f->setObjectName(QLatin1String(name));
-        f->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
-        f->setGeometry(g);
-    };
-    auto button = [this](const char *name, const QString &caption, QRect g) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(g);
-        return b;
+        control<QFrame>(this, name, g)->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
     };
 
-    Label1 = label("Label1",
-                   QStringLiteral("Событие происходит один раз в промежутке секунд от ...до ... "
-                                  "Событие - основной элемент активности. Когда происходит "
-                                  "событие, программа может совершить какое-нибудь "
-                                  "деятельности. От и До - промежуток в секундах, через который "
-                                  "наступает следующее  событие"),
-                   {16, 8, 329, 65}, true);
-    label("Label3", QStringLiteral("от"), {8, 84, 17, 17});
+    label(QStringLiteral("Label1"),
+          QStringLiteral("Событие происходит один раз в промежутке секунд от ...до ... "
+                         "Событие - основной элемент активности. Когда происходит "
+                         "событие, программа может совершить какое-нибудь "
+                         "деятельности. От и До - промежуток в секундах, через который "
+                         "наступает следующее  событие"),
+          {16, 8, 329, 65}, true);
+    label(QStringLiteral("Label3"), QStringLiteral("от"), {8, 84, 17, 17});
     Text1 = box("Text1", {24, 80, 57, 19}, true);
-    HScroll1 = bar("HScroll1", {88, 80, 249, 17}, 10, 60);
-    label("Label4", QStringLiteral("до"), {8, 104, 17, 17});
+    HScroll1 = bar(QStringLiteral("HScroll1"), {88, 80, 249, 17}, 10, 60);
+    label(QStringLiteral("Label4"), QStringLiteral("до"), {8, 104, 17, 17});
     Text2 = box("Text2", {24, 104, 57, 19}, true);
-    HScroll2 = bar("HScroll2", {88, 104, 249, 17}, 10, 60);
+    HScroll2 = bar(QStringLiteral("HScroll2"), {88, 104, 249, 17}, 10, 60);
     rule("Line2", {8, 136, 337, 1}, false);
-    label("Label2",
+    label(QStringLiteral("Label2"),
           QStringLiteral("Вероятность выпадения события, % - чем больше вероятность какого-то "
                          "события, тем чаще оно будет выпадать."),
           {16, 144, 329, 25}, true);
     static const char *const kChances[] = {"Текст", "Тост", "Звук"};
     for (int i = 0; i < 3; ++i) {
         const int top = 184 + 24 * i;
-        label(qPrintable(QStringLiteral("Label%1").arg(5 + i)), QString::fromUtf8(kChances[i]),
+        label(QStringLiteral("Label%1").arg(5 + i), QString::fromUtf8(kChances[i]),
               {8, top, 49, 17});
-        HScroll3[i] =
-            bar(qPrintable(QStringLiteral("HScroll3_%1").arg(i)), {64, top, 241, 17}, 0, 100);
-        Text4[i] = box(qPrintable(QStringLiteral("Text4_%1").arg(i)), {312, top, 33, 19}, false);
+        HScroll3[i] = bar(QStringLiteral("HScroll3_%1").arg(i), {64, top, 241, 17}, 0, 100);
+        Text4[i] = box("Text4", {312, top, 33, 19}, false);
+        Text4[i]->setObjectName(QStringLiteral("Text4_%1").arg(i));
     }
     rule("Line3", {8, 264, 337, 1}, false);
-    Check2 = new QCheckBox(QStringLiteral("Вероятность меняющейся картинки, %"), this);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    Check2->setGeometry(0, 280, 225, 17);
-    Command5 = button("Command5", QStringLiteral("Подробнее..."), {248, 280, 97, 17});
-    HScroll4 = bar("HScroll4", {8, 304, 265, 17}, 1, 100);
+    Check2 = control<QCheckBox>(this, "Check2", {0, 280, 225, 17},
+                                QStringLiteral("Вероятность меняющейся картинки, %"));
+    Command5 =
+        control<QPushButton>(this, "Command5", {248, 280, 97, 17}, QStringLiteral("Подробнее..."));
+    HScroll4 = bar(QStringLiteral("HScroll4"), {8, 304, 265, 17}, 1, 100);
     Text5 = box("Text5", {288, 304, 49, 19}, true);
     rule("Line4", {8, 336, 337, 1}, false);
-    Check1 = new QCheckBox(QStringLiteral("Основная картинка"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(0, 346, 129, 17);
+    Check1 =
+        control<QCheckBox>(this, "Check1", {0, 346, 129, 17}, QStringLiteral("Основная картинка"));
     Text3 = box("Text3", {136, 344, 169, 19}, false);
     Text3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Command1 = button("Command1", QStringLiteral(">>"), {304, 344, 41, 18});
-    Command3 = button("Command3", QStringLiteral("Сохранить"), {168, 384, 105, 25});
-    Command4 = button("Command4", QStringLiteral("Отмена"), {272, 384, 81, 25});
+    Command1 = control<QPushButton>(this, "Command1", {304, 344, 41, 18}, QStringLiteral(">>"));
+    Command3 =
+        control<QPushButton>(this, "Command3", {168, 384, 105, 25}, QStringLiteral("Сохранить"));
+    Command4 = control<QPushButton>(this, "Command4", {272, 384, 81, 25}, QStringLiteral("Отмена"));
 
     rule("Line1", {368, 0, 1, 417}, true);
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(376, 0, 129, 21);
+    Drive1 = control<QComboBox>(this, "Drive1", {376, 0, 129, 21});
     const QString content = QDir::currentPath();
     for (const Place &p : PicturePlaces(content))
         Drive1->addItem(p.caption, p.path);
-    Dir1 = new QListWidget(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setGeometry(376, 24, 129, 96);
+    Dir1 = control<QListWidget>(this, "Dir1", {376, 24, 129, 96});
     static const char *const kTypes[] = {"bmp", "jpg", "gif", "*.*"};
     for (int i = 0; i < 4; ++i) {
-        Option[i] = new QRadioButton(QLatin1String(kTypes[i]), this);
-        Option[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        Option[i]->setGeometry(376 + 32 * i, 128, 33, 17);
+        Option[i] = control<QRadioButton>(this, QStringLiteral("Option%1").arg(i + 1),
+                                          {376 + 32 * i, 128, 33, 17}, QLatin1String(kTypes[i]));
         QFont small = Option[i]->font();
         small.setPointSizeF(small.pointSizeF() * 0.85); // the captions fit their 33 pixels
         Option[i]->setFont(small);
         connect(Option[i], &QRadioButton::clicked, this, [this, i] { Option_Click(i); });
     }
     Option[0]->setChecked(true);
-    File1 = new QListWidget(this);
-    File1->setObjectName(QStringLiteral("File1"));
-    File1->setGeometry(376, 152, 129, 184);
-    Command2 = button("Command2", QStringLiteral("Выбрать"), {376, 344, 129, 25});
-    label("Label9", QStringLiteral("Рекомендуется картинка разрешения 433x225"),
+    File1 = control<QListWidget>(this, "File1", {376, 152, 129, 184});
+    Command2 =
+        control<QPushButton>(this, "Command2", {376, 344, 129, 25}, QStringLiteral("Выбрать"));
+    label(QStringLiteral("Label9"), QStringLiteral("Рекомендуется картинка разрешения 433x225"),
           {376, 376, 129, 33}, true);
 
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });

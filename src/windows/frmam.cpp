@@ -2,6 +2,7 @@
 
 #include "companion/vblabel.h"
 #include "phrases/phrases.h"
+#include "windows/controls.h"
 #include "windows/riddle.h"
 #include "windows/twips.h"
 
@@ -20,34 +21,22 @@ FrmAm::FrmAm(QWidget *parent)
     setWindowTitle(QStringLiteral("Заг-гадки"));
     setFixedSize(7290 / 15, 4200 / 15);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips(120, 120, 6975, 2895));
-    Label1 = new VbLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twips(120, 3120, 6975, 375));
+    Text1 = control<QPlainTextEdit>(this, "Text1", twips(120, 120, 6975, 2895));
+    Label1 = control<VbLabel>(this, "Label1", twips(120, 3120, 6975, 375));
     Label1->setCaption(QStringLiteral("Ответ:"));
-
-    auto button = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(geometry);
-        return b;
-    };
-    Command1 = button("Command1", QStringLiteral("Ответ"), twips(120, 3720, 1575, 375));
-    Command2 = button("Command2", QStringLiteral("Следующая"), twips(1920, 3720, 1575, 375));
-    Label2 = new VbLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twips(3825, 3705, 735, 375));
+    Command1 = control<QPushButton>(this, "Command1", twips(120, 3720, 1575, 375),
+                                    QStringLiteral("Ответ"));
+    Command2 = control<QPushButton>(this, "Command2", twips(1920, 3720, 1575, 375),
+                                    QStringLiteral("Следующая"));
+    Label2 = control<VbLabel>(this, "Label2", twips(3825, 3705, 735, 375));
     Label2->setCaption(QStringLiteral("Размер шрифта"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(twips(4560, 3720, 855, 315));
+    Combo1 = control<QComboBox>(this, "Combo1", twips(4560, 3720, 855, 315));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     for (int size : {8, 10, 12, 14, 18, 24})
         Combo1->addItem(QString::number(size));
-    Command3 = button("Command3", QStringLiteral("Выход"), twips(5520, 3720, 1575, 375));
+    Command3 = control<QPushButton>(this, "Command3", twips(5520, 3720, 1575, 375),
+                                    QStringLiteral("Выход"));
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <utility>
+
+namespace stak {
+
+inline QString controlName(const char *name)
+{
+    return QLatin1String(name);
+}
+inline QString controlName(const QString &name)
+{
+    return name;
+}
+
+// A control of a window: made with its constructor's arguments (the parent
+// goes last), named after its name in the window's design (the objectName
+// tests and scripts find it by) and put in its place.
+template <typename Control, typename Name, typename... Args>
+Control *control(QWidget *parent, const Name &name, QRect geometry, Args &&...args)
+{
+    auto *c = new Control(std::forward<Args>(args)..., parent);
+    c->setObjectName(controlName(name));
+    c->setGeometry(geometry);
+    return c;
+}
+
+} // namespace stak

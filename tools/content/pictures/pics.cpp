@@ -494,20 +494,6 @@ void drawKuhnya(QPainter &p, QRandomGenerator &rng)
 
 // --- zakat.jpg: sunset over a field --------------------------------------------------------------
 
-QPainterPath glassSilhouette(QPointF base, double h)
-{
-    const double wt = 0.74 * h, wb = 0.58 * h, ry = 0.075 * h, ryb = ry * wb / wt;
-    const double top = base.y() - h, yb = base.y() - ryb;
-    QPainterPath body;
-    body.moveTo(base.x() - wt / 2, top);
-    body.lineTo(base.x() - wb / 2, yb);
-    body.arcTo(QRectF(base.x() - wb / 2, yb - ryb, wb, 2 * ryb), 180, 180);
-    body.lineTo(base.x() + wt / 2, top);
-    body.arcTo(QRectF(base.x() - wt / 2, top - ry, wt, 2 * ry), 0, 180);
-    body.closeSubpath();
-    return body;
-}
-
 void drawZakat(QPainter &p, QRandomGenerator &rng)
 {
     verticalGradient(p, kPanel,
@@ -555,50 +541,24 @@ void drawZakat(QPainter &p, QRandomGenerator &rng)
     for (double x = -400; x < 840; x += 26)
         p.drawLine(QPointF(216 + (x - 216) * 0.05, 160), QPointF(x, 225));
     p.restore();
-    // the glass and a bottle in silhouette on the field, arms up to the sun
-    const QColor sil(40, 20, 35);
-    p.setPen(roundPen(sil, 5));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath arms;
-    arms.moveTo(112, 120);
-    arms.quadTo(88, 110, 84, 84);
-    arms.moveTo(152, 120);
-    arms.quadTo(176, 110, 182, 84);
-    p.drawPath(arms);
-    p.setPen(Qt::NoPen);
-    p.setBrush(sil);
-    p.drawEllipse(QPointF(84, 80), 7, 7);
-    p.drawEllipse(QPointF(182, 80), 7, 7);
-    const QPainterPath glassSil = glassSilhouette(QPointF(132, 178), 90);
-    p.drawPath(glassSil);
-    // the low sun catches the facets and the rim
-    p.save();
-    p.setClipPath(glassSil);
-    p.setPen(QPen(QColor(255, 150, 90, 110), 1.5));
-    for (int k = 1; k < 8; ++k) {
-        const double s = std::sin(-M_PI / 2 + M_PI * k / 8);
-        p.drawLine(QPointF(132 + s * 31, 106 + std::cos(-M_PI / 2 + M_PI * k / 8) * 5),
-                   QPointF(132 + s * 24, 164 + std::cos(-M_PI / 2 + M_PI * k / 8) * 4));
-    }
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(132 - 32, 88 + 12 - 6.5, 64, 13), 190 * 16, 160 * 16);
-    p.restore();
-    p.setPen(QPen(QColor(255, 170, 100, 200), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRectF(132 - 33.3, 88 - 6.75, 66.6, 13.5));
-    // eyes peeking at the sun
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 230, 190));
-    p.drawEllipse(QPointF(126, 124), 6, 8);
-    p.drawEllipse(QPointF(144, 124), 6, 8);
-    p.setBrush(sil);
-    p.drawEllipse(QPointF(129, 123), 3, 3.5);
-    p.drawEllipse(QPointF(147, 123), 3, 3.5);
-    QPainterPath b;
-    b.addRoundedRect(QRectF(196, 120, 30, 58), 4, 4);
-    b.addRect(QRectF(205, 88, 12, 34));
-    b.addEllipse(QPointF(211, 122), 15, 10);
-    p.drawPath(b);
+    // the glass stands on the field with its arms up to the sun; the low sun
+    // shines through it and lights its vodka
+    GlassLook gl;
+    gl.fill = 0.55;
+    gl.liquid = QColor(255, 215, 160, 110);
+    gl.outline = QColor(60, 30, 45);
+    gl.expr.mouth = Mouth::Grin;
+    gl.expr.look = QPointF(0.8, -0.2);
+    gl.arms.left = QPointF(-0.62, -0.62);
+    gl.arms.leftHandUp = true;
+    gl.arms.right = QPointF(0.6, -0.66);
+    gl.arms.rightHandUp = true;
+    glassBuddy(p, QPointF(128, 184), 92, gl);
+    // and its bottle beside it, catching the sunset too
+    BottleLook bl;
+    bl.glass = QColor(230, 200, 190, 150);
+    bl.liquid = QColor(255, 215, 160, 110);
+    bottle(p, QPointF(212, 182), 100, bl);
     // birds
     p.setPen(roundPen(QColor(50, 25, 50), 1.6));
     for (int i = 0; i < 5; ++i) {

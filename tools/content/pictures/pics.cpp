@@ -1550,7 +1550,7 @@ void drawPortret2(QPainter &p, QRandomGenerator &rng)
     // the charges
     centredText(p, QStringLiteral("Стаканыч, он же «Гранёный»"), font(Face::Serif, 12, true, true),
                 QPointF(294, 84), ink);
-    centredText(p, QStringLiteral("за похищение закуси"), font(Face::Serif, 18, true),
+    centredText(p, QStringLiteral("за похищение закуски"), font(Face::Serif, 17, true),
                 QPointF(296, 112), QColor(150, 30, 20));
     centredText(p, QStringLiteral("Особые приметы: гранёный,"), font(Face::Serif, 12, false, true),
                 QPointF(296, 138), ink);

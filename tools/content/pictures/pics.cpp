@@ -1294,61 +1294,47 @@ void drawKot(QPainter &p, QRandomGenerator &rng)
                  QPointF(110, 24), QColor(255, 230, 150), QColor(30, 30, 70), 1.8);
 }
 
-// --- stickers ------------------------------------------------------------------------------------
+// --- stickers: drawn on a transparent sheet and cut out along the outline (see dieCut) ---
 
 void drawBah(QPainter &p, QRandomGenerator &rng)
 {
-    const QRectF r(0, 0, 140, 90);
-    stickerFrame(p, r, QColor(40, 70, 170), QColor(15, 20, 60));
-    // halftone dots
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(80, 120, 220));
-    for (double y = 8; y < 86; y += 7)
-        for (double x = 8 + (int(y) % 14 ? 3.5 : 0); x < 134; x += 7)
-            p.drawEllipse(QPointF(x, y), 1.6, 1.6);
-    QPainterPath outer = burst(QPointF(70, 46), 64, 36, 12, rng, 0.16, 0.2);
-    QPainterPath inner = burst(QPointF(70, 46), 48, 28, 12, rng, 0.16, 0.45);
+    p.save();
+    p.translate(70, 45);
+    p.rotate(-6);
+    // the burst is squashed to fit the sheet; the word is not
+    const QTransform squash = QTransform::fromScale(1, 0.6);
+    const QPainterPath outer = squash.map(burst(QPointF(0, 0), 62, 34, 12, rng, 0.16, 0.2));
+    const QPainterPath inner = squash.map(burst(QPointF(0, 0), 48, 28, 12, rng, 0.16, 0.45));
     p.setPen(roundPen(QColor(20, 10, 10), 3));
     p.setBrush(QColor(230, 40, 30));
     p.drawPath(outer);
-    QRadialGradient g(QPointF(70, 46), 50);
+    QRadialGradient g(QPointF(0, 0), 48);
     g.setColorAt(0, QColor(255, 255, 200));
     g.setColorAt(1, QColor(255, 200, 30));
     p.setPen(roundPen(QColor(20, 10, 10), 2));
     p.setBrush(g);
     p.drawPath(inner);
-    p.save();
-    p.translate(70, 47);
-    p.rotate(-8);
-    outlinedText(p, QStringLiteral("БАХ!"), font(Face::Sans, 30), QPointF(0, 0),
+    outlinedText(p, QStringLiteral("БАХ!"), font(Face::Sans, 28), QPointF(0, 1),
                  QColor(230, 30, 30), QColor(255, 255, 255), 3, QPointF(2, 3), QColor(20, 10, 10));
     p.restore();
-    p.setPen(QPen(QColor(15, 20, 60), 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
 }
 
 void drawOgurchik(QPainter &p, QRandomGenerator &rng)
 {
-    const QRectF r(0, 0, 110, 80);
-    stickerFrame(p, r, QColor(225, 245, 200), QColor(40, 100, 30));
-    dill(p, QPointF(20, 78), 30, 20);
-    dill(p, QPointF(92, 78), 26, -25);
     Expression e;
     e.mouth = Mouth::Grin;
     e.look = QPointF(0.3, 0);
-    pickle(p, QPointF(55, 42), 88, 36, -14, rng, true, e);
+    pickle(p, QPointF(55, 40), 84, 34, -14, rng, true, e);
 }
 
 void drawRyumka(QPainter &p, QRandomGenerator &rng)
 {
-    const QRectF r(0, 0, 80, 100);
-    stickerFrame(p, r, QColor(215, 235, 250), QColor(30, 60, 110));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255));
-    for (int i = 0; i < 4; ++i)
-        p.drawPath(star(QPointF(14 + rng.bounded(52), 14 + rng.bounded(20)), 4, 0.4));
-    shotGlass(p, QPointF(40, 88), 70, 0.75);
+    shotGlass(p, QPointF(40, 94), 72, 0.75);
+    // a sparkle or two over the rim
+    p.setPen(roundPen(QColor(150, 110, 10), 1));
+    p.setBrush(QColor(255, 220, 80));
+    for (int i = 0; i < 2; ++i)
+        p.drawPath(star(QPointF(16 + rng.bounded(6) + i * 44, 11 + rng.bounded(3)), 5.5, 0.4));
 }
 
 // --- the caricature window and its portraits -----------------------------------------------------
@@ -1573,9 +1559,9 @@ void drawPortret2(QPainter &p, QRandomGenerator &rng)
 
 void addMainPicturesPart2(QList<Picture> &list)
 {
-    list.append({QStringLiteral("extra/bah.gif"), 140, 90, drawBah});
-    list.append({QStringLiteral("extra/ogurchik.gif"), 110, 80, drawOgurchik});
-    list.append({QStringLiteral("extra/ryumka.gif"), 80, 100, drawRyumka});
+    list.append({QStringLiteral("extra/bah.gif"), 140, 90, drawBah, true});
+    list.append({QStringLiteral("extra/ogurchik.gif"), 110, 80, drawOgurchik, true});
+    list.append({QStringLiteral("extra/ryumka.gif"), 80, 100, drawRyumka, true});
     list.append({QStringLiteral("extra/fon.jpg"), 500, 420, drawFon});
     list.append({QStringLiteral("extra/portret.gif"), 433, 225, drawPortret});
     list.append({QStringLiteral("extra/portret2.jpg"), 433, 225, drawPortret2});

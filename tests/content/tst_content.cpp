@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -32,9 +33,10 @@ private slots:
     void voicePhrasesHaveWavs();
     void pictures_data();
     void pictures();
+    void pictureOrderExampleNamesPictures();
     void scenariosPassTheChecker();
     void userButtonsHaveScenarios();
-    void holidayKeysAreDates();
+    void holidaysCoverEveryDayOnce();
 
 private:
     SystemClock clock;
@@ -80,7 +82,7 @@ void TestContent::phraseCounts_data()
     QTest::newRow("text.tlk") << "text.tlk" << 80;
     QTest::newRow("tost.tlk") << "tost.tlk" << 50;
     QTest::newRow("sound.tlk") << "sound.tlk" << 20;
-    QTest::newRow("zag.tlk") << "zag.tlk" << 40;
+    QTest::newRow("zag.tlk") << "zag.tlk" << 60;
 }
 
 void TestContent::phraseCounts()
@@ -127,33 +129,53 @@ void TestContent::pictures_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("alk1.bmp") << "alk1.bmp" << QSize(433, 225);
-    QTest::newRow("logo.bmp") << "logo.bmp" << QSize(300, 170);
-    QTest::newRow("texture.bmp") << "texture.bmp" << QSize(64, 64);
+    QTest::addColumn<bool>("cutOut");
+    QTest::newRow("alk1.bmp") << "alk1.bmp" << QSize(433, 225) << false;
+    QTest::newRow("logo.bmp") << "logo.bmp" << QSize(300, 170) << false;
+    QTest::newRow("texture.bmp") << "texture.bmp" << QSize(64, 64) << false;
     // The caricature window's background and its inner pictures.
-    QTest::newRow("extra/fon.jpg") << "extra/fon.jpg" << QSize(500, 420);
-    QTest::newRow("extra/portret.gif") << "extra/portret.gif" << QSize(433, 225);
-    QTest::newRow("extra/portret2.jpg") << "extra/portret2.jpg" << QSize(433, 225);
-    // Stickers that scenarios paint over the panel: any size that fits it.
+    QTest::newRow("extra/fon.jpg") << "extra/fon.jpg" << QSize(500, 420) << false;
+    QTest::newRow("extra/portret.gif") << "extra/portret.gif" << QSize(433, 225) << false;
+    QTest::newRow("extra/portret2.jpg") << "extra/portret2.jpg" << QSize(433, 225) << false;
+    // Stickers that scenarios paint over the panel: any size that fits it,
+    // cut out along their outline.
     for (const char *sticker : {"extra/bah.gif", "extra/ogurchik.gif", "extra/ryumka.gif"})
-        QTest::newRow(sticker) << QString::fromLatin1(sticker) << QSize();
+        QTest::newRow(sticker) << QString::fromLatin1(sticker) << QSize() << true;
     const QStringList pics =
         QDir(QStringLiteral("pics")).entryList({"*.bmp", "*.jpg", "*.gif"}, QDir::Files);
     QVERIFY(pics.size() >= 12);
     for (const QString &p : pics)
-        QTest::newRow(qPrintable(p)) << QStringLiteral("pics/") + p << QSize(433, 225);
+        QTest::newRow(qPrintable(p)) << QStringLiteral("pics/") + p << QSize(433, 225) << false;
 }
 
 void TestContent::pictures()
 {
     QFETCH(QString, file);
     QFETCH(QSize, size);
+    QFETCH(bool, cutOut);
     const QImage img = loadPicture(file);
     QVERIFY(!img.isNull());
     if (size.isValid())
         QCOMPARE(img.size(), size);
     else
         QVERIFY(img.width() <= 433 && img.height() <= 225);
+    if (cutOut) {
+        // Transparent around the sticker (the corners), opaque in its middle.
+        const QImage raw = QImageReader(file).read();
+        QVERIFY(raw.hasAlphaChannel());
+        const int r = raw.width() - 1, b = raw.height() - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)})
+            QCOMPARE(qAlpha(raw.pixel(corner)), 0);
+        QCOMPARE(qAlpha(raw.pixel(raw.width() / 2, raw.height() / 2)), 255);
+    }
+}
+
+void TestContent::pictureOrderExampleNamesPictures()
+{
+    const QStringList names = lines(QStringLiteral("pics/order-example.txt"));
+    QVERIFY(names.size() >= 3);
+    for (const QString &name : names)
+        QVERIFY2(QFile::exists(QStringLiteral("pics/") + name), qPrintable(name));
 }
 
 void TestContent::scenariosPassTheChecker()
@@ -184,18 +206,22 @@ void TestContent::userButtonsHaveScenarios()
     QCOMPARE(hidden, 1);
 }
 
-void TestContent::holidayKeysAreDates()
+void TestContent::holidaysCoverEveryDayOnce()
 {
-    static const QRegularExpression key(QStringLiteral("^([1-9][0-9]?)-([1-9][0-9]?) (.+)$"));
-    QSet<QString> days;
+    static const QRegularExpression key(QStringLiteral("^([1-9][0-9]?)-([1-9][0-9]?) \\S"));
+    QHash<QString, int> linesPerDay;
     for (const QString &line : lines(QStringLiteral("date.tlk"))) {
         const auto m = key.match(line);
         QVERIFY2(m.hasMatch(), qPrintable(line));
         QVERIFY2(QDate(2004, m.captured(2).toInt(), m.captured(1).toInt()).isValid(),
                  qPrintable(line));
-        days.insert(m.captured(1) + QLatin1Char('-') + m.captured(2));
+        linesPerDay[m.captured(1) + QLatin1Char('-') + m.captured(2)] += 1;
     }
-    QVERIFY(days.size() >= 120);
+    // 2004 is a leap year: every one of its 366 days has exactly one line.
+    for (QDate d(2004, 1, 1); d.year() == 2004; d = d.addDays(1)) {
+        const QString day = QStringLiteral("%1-%2").arg(d.day()).arg(d.month());
+        QVERIFY2(linesPerDay.value(day) == 1, qPrintable(day));
+    }
 }
 
 QTEST_MAIN(TestContent)

@@ -3,9 +3,10 @@
 
 Reads tools/content/voices.txt (format described at its top), speaks every
 phrase with espeak-ng's Russian voice, passes it through sox (optional effects,
-a short fade, 16000 Hz mono 16-bit PCM) and writes sound.tlk in the program's
-phrase file format: the count, then for every phrase a ">" line with the WAV
-name and its caption lines; Windows-1251, CR LF.
+a short fade, mono 16-bit PCM at 16000 Hz or at the rate the block asks for)
+and writes sound.tlk in the program's phrase file format: the count, then for
+every phrase a ">" line with the WAV name and its caption lines; Windows-1251,
+CR LF.
 
 Usage: voices.py VOICES_TXT CONTENT_DIR
 """
@@ -27,17 +28,20 @@ def parse(path):
                 continue
             if line.startswith("[") and line.endswith("]"):
                 blocks.append({"file": line[1:-1], "say": "", "opt": "",
-                               "fx": "", "caption": []})
+                               "fx": "", "rate": "16000", "caption": []})
             elif not blocks:
                 sys.exit("voices.txt: text before the first [file.wav]")
-            elif line.startswith(("say:", "opt:", "fx:")):
+            elif line.startswith(("say:", "opt:", "fx:", "rate:")):
                 key, value = line.split(":", 1)
                 blocks[-1][key] = value.strip()
             else:
                 blocks[-1]["caption"].append(line)
     for b in blocks:
-        if not b["say"] or not b["caption"]:
-            sys.exit("voices.txt: %s needs a say: line and a caption" % b["file"])
+        if not b["caption"]:
+            sys.exit("voices.txt: %s needs a caption" % b["file"])
+        if not b["say"]:
+            # Without a say: line the voice reads the caption word for word.
+            b["say"] = " ".join(b["caption"])
     return blocks
 
 
@@ -53,7 +57,7 @@ def speak(block, out):
         subprocess.run(["sox", "-R", "-D", raw, trimmed] + fx +
                        ["reverse", "silence", "1", "0.02", "0.5%", "reverse"],
                        check=True)
-        subprocess.run(["sox", "-R", "-D", trimmed, "-r", "16000", "-c", "1",
+        subprocess.run(["sox", "-R", "-D", trimmed, "-r", block["rate"], "-c", "1",
                         "-b", "16", "-e", "signed-integer", out,
                         "norm", "-1", "fade", "t", "0.01", "-0", "0.05"], check=True)
 

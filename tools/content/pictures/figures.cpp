@@ -660,56 +660,77 @@ void fork(QPainter &p, QPointF tip, double len, double angle)
 
 void shotGlass(QPainter &p, QPointF base, double h, double fill)
 {
+    // A Soviet vodka рюмка: a small faceted cup with straight, slightly flared
+    // sides and a thick glass bottom on a short stem and a round foot.
     p.save();
     const double cx = base.x(), by = base.y();
-    const double wt = 0.62 * h, footW = 0.5 * h;
-    const double yTop = by - h, yBowl = by - 0.42 * h;
-    groundShadow(p, QPointF(cx + h * 0.05, by), footW * 0.7, h * 0.06, 100);
-    QPainterPath bowl;
-    bowl.moveTo(cx - wt / 2, yTop);
-    bowl.cubicTo(cx - wt / 2, yTop + 0.3 * h, cx - wt * 0.2, yBowl, cx - wt * 0.06,
-                 yBowl + 0.02 * h);
-    bowl.lineTo(cx + wt * 0.06, yBowl + 0.02 * h);
-    bowl.cubicTo(cx + wt * 0.2, yBowl, cx + wt / 2, yTop + 0.3 * h, cx + wt / 2, yTop);
-    bowl.closeSubpath();
+    const double wt = 0.6 * h, wc = 0.36 * h, footW = 0.56 * h;
+    const double yTop = by - h, yCup = by - 0.4 * h, yIn = yCup - 0.1 * h;
+    const double ry = 0.06 * h;
+    auto hw = [&](double y) { return wt / 2 + (wc / 2 - wt / 2) * (y - yTop) / (yCup - yTop); };
+    groundShadow(p, QPointF(cx + h * 0.05, by), footW * 0.6, h * 0.05, 100);
+    QPainterPath cup;
+    cup.moveTo(cx - wt / 2, yTop);
+    cup.lineTo(cx - wc / 2, yCup);
+    cup.quadTo(cx, yCup + 0.07 * h, cx + wc / 2, yCup);
+    cup.lineTo(cx + wt / 2, yTop);
+    cup.closeSubpath();
     QPainterPath stem;
-    stem.addRect(QRectF(cx - 0.035 * h, yBowl, 0.07 * h, by - yBowl - 0.05 * h));
+    stem.moveTo(cx - 0.08 * h, yCup);
+    stem.quadTo(cx - 0.04 * h, by - 0.22 * h, cx - 0.05 * h, by - 0.08 * h);
+    stem.lineTo(cx + 0.05 * h, by - 0.08 * h);
+    stem.quadTo(cx + 0.04 * h, by - 0.22 * h, cx + 0.08 * h, yCup);
+    stem.closeSubpath();
     QPainterPath foot;
-    foot.addEllipse(QPointF(cx, by - 0.04 * h), footW / 2, 0.05 * h);
-    const QPainterPath all = bowl.united(stem).united(foot);
+    foot.addEllipse(QPointF(cx, by - 0.06 * h), footW / 2, 0.06 * h);
+    const QPainterPath all = cup.united(stem).united(foot);
     QLinearGradient gg(cx - wt / 2, 0, cx + wt / 2, 0);
-    gg.setColorAt(0, QColor(150, 185, 205, 230));
-    gg.setColorAt(0.25, QColor(245, 252, 255, 230));
-    gg.setColorAt(0.6, QColor(205, 228, 240, 220));
-    gg.setColorAt(1, QColor(140, 175, 195, 230));
+    gg.setColorAt(0, QColor(150, 185, 205, 235));
+    gg.setColorAt(0.25, QColor(245, 252, 255, 235));
+    gg.setColorAt(0.6, QColor(205, 228, 240, 225));
+    gg.setColorAt(1, QColor(140, 175, 195, 235));
     p.setPen(Qt::NoPen);
     p.setBrush(gg);
     p.drawPath(all);
+    // the thick glass bottom of the cup
+    p.setBrush(QColor(120, 165, 185, 120));
+    p.drawRect(QRectF(cx - hw(yIn), yIn, 2 * hw(yIn), yCup - yIn));
     if (fill > 0) {
-        const double yl = yBowl - (yBowl - yTop) * fill;
-        p.save();
-        p.setClipPath(bowl);
-        QLinearGradient lg(0, yl, 0, yBowl);
-        lg.setColorAt(0, QColor(225, 245, 255, 230));
-        lg.setColorAt(1, QColor(175, 215, 235, 230));
+        const double yl = yIn - (yIn - yTop - ry) * fill;
+        QPainterPath liq;
+        liq.moveTo(cx - hw(yl) + 0.02 * h, yl);
+        liq.lineTo(cx - hw(yIn) + 0.02 * h, yIn);
+        liq.lineTo(cx + hw(yIn) - 0.02 * h, yIn);
+        liq.lineTo(cx + hw(yl) - 0.02 * h, yl);
+        liq.closeSubpath();
+        QLinearGradient lg(0, yl, 0, yIn);
+        lg.setColorAt(0, QColor(225, 245, 255, 235));
+        lg.setColorAt(1, QColor(170, 210, 232, 235));
         p.setBrush(lg);
-        p.drawRect(QRectF(cx - wt, yl, 2 * wt, yBowl - yl + 5));
-        p.restore();
-        // surface
-        const double t = (yl - yTop) / (yBowl - yTop);
-        const double hwl = wt / 2 * (1 - t * t * 0.8);
+        p.drawPath(liq);
         p.setBrush(QColor(240, 250, 255));
-        p.setPen(QPen(QColor(120, 160, 185), h * 0.012));
-        p.drawEllipse(QPointF(cx, yl), hwl * 0.95, h * 0.035);
+        p.setPen(QPen(QColor(120, 160, 185), qMax(0.8, h * 0.012)));
+        p.drawEllipse(QPointF(cx, yl), hw(yl) - 0.02 * h, ry * 0.8);
     }
+    // facets: straight lines down the cup, brighter on the lit side
+    p.save();
+    p.setClipPath(cup);
+    for (int k = 1; k < 6; ++k) {
+        const double t = -1 + 2.0 * k / 6;
+        const int alpha = t < 0 ? 200 : 90;
+        p.setPen(QPen(t < 0 ? QColor(255, 255, 255, alpha) : QColor(60, 95, 120, alpha),
+                      qMax(0.8, h * 0.015)));
+        p.drawLine(QPointF(cx + t * wt / 2, yTop + ry), QPointF(cx + t * wc / 2, yCup));
+    }
+    p.restore();
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 190));
-    p.drawEllipse(QPointF(cx - wt * 0.28, yTop + 0.2 * h), wt * 0.05, h * 0.12);
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawEllipse(QPointF(cx - wt * 0.3, yTop + 0.22 * h), wt * 0.045, h * 0.12);
     p.setBrush(Qt::NoBrush);
     p.setPen(inkPen(QColor(38, 58, 82), qMax(1.0, h * 0.025)));
     p.drawPath(all);
-    p.setBrush(QColor(225, 240, 250, 200));
-    p.drawEllipse(QPointF(cx, yTop), wt / 2, h * 0.05);
+    p.setBrush(QColor(225, 240, 250, 210));
+    p.drawEllipse(QPointF(cx, yTop), wt / 2, ry);
     p.restore();
 }
 

@@ -77,7 +77,7 @@ void plate(QPainter &p, QPointF c, double rx, double ry, const QColor &rim = QCo
 // A fork with its tines at tip, pointing in angle degrees (0 = up).
 void fork(QPainter &p, QPointF tip, double len, double angle);
 
-// A small shot glass (рюмка) on a stem.
+// A small faceted vodka рюмка on a short stem.
 void shotGlass(QPainter &p, QPointF base, double h, double fill);
 
 // A slice of rye bread.

@@ -1,6 +1,7 @@
 // Paints the default pictures of the content folder.
 // Usage: drawpics CONTENT_DIR
 // The pictures are drawn from fixed seeds, so a rerun writes the same bytes.
+#include "paint.h"
 #include "scenes.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ quint32 seedFor(const QString &path)
     return h;
 }
 
-bool save(const QImage &img, const QString &file, const QString &tmpDir)
+bool save(const QImage &img, const QString &file, const QString &tmpDir, bool cutOut)
 {
     const QString suffix = QFileInfo(file).suffix().toLower();
     QDir().mkpath(QFileInfo(file).absolutePath());
@@ -37,12 +38,19 @@ bool save(const QImage &img, const QString &file, const QString &tmpDir)
         // Qt has no GIF writer; ImageMagick reduces the colours instead.
         const QString png = tmpDir + QStringLiteral("/") + QFileInfo(file).completeBaseName() +
                             QStringLiteral(".png");
-        if (!img.convertToFormat(QImage::Format_RGB888).save(png, "PNG"))
+        if (!img.convertToFormat(cutOut ? QImage::Format_ARGB32 : QImage::Format_RGB888)
+                 .save(png, "PNG"))
             return false;
-        const int rc = QProcess::execute(QStringLiteral("convert"),
-                                         {png, QStringLiteral("-strip"), QStringLiteral("-colors"),
-                                          QStringLiteral("256"), file});
-        return rc == 0;
+        // A GIF pixel is either opaque or transparent; the transparent colour
+        // is white, so that a reader that drops transparency shows white.
+        QStringList args{png, QStringLiteral("-strip")};
+        if (cutOut)
+            args << QStringLiteral("-channel") << QStringLiteral("A")
+                 << QStringLiteral("-threshold") << QStringLiteral("50%")
+                 << QStringLiteral("+channel") << QStringLiteral("-transparent-color")
+                 << QStringLiteral("white");
+        args << QStringLiteral("-colors") << QStringLiteral("256") << file;
+        return QProcess::execute(QStringLiteral("convert"), args) == 0;
     }
     return false;
 }
@@ -76,7 +84,7 @@ int main(int argc, char **argv)
         if (!only.isEmpty() && !only.contains(pic.path))
             continue;
         QImage img(pic.width, pic.height, QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::white);
+        img.fill(pic.cutOut ? Qt::transparent : Qt::white);
         {
             QPainter p(&img);
             p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
@@ -84,8 +92,10 @@ int main(int argc, char **argv)
             QRandomGenerator rng(seedFor(pic.path));
             pic.draw(p, rng);
         }
+        if (pic.cutOut)
+            img = pics::dieCut(img, 4);
         const QString file = QDir(content).filePath(pic.path);
-        if (save(img, file, tmp.path())) {
+        if (save(img, file, tmp.path(), pic.cutOut)) {
             std::printf("%s\n", qPrintable(pic.path));
         } else {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));

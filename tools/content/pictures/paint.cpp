@@ -372,16 +372,37 @@ void confetti(QPainter &p, const QRectF &r, int count, QRandomGenerator &rng)
     p.restore();
 }
 
-void stickerFrame(QPainter &p, const QRectF &r, const QColor &fill, const QColor &edge)
+QImage dieCut(const QImage &art, int border)
 {
-    p.save();
-    p.fillRect(r, fill);
-    p.setPen(QPen(edge, 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
-    p.setPen(QPen(lighter(fill, 0.5), 1));
-    p.drawRect(r.adjusted(4.5, 4.5, -4.5, -4.5));
-    p.restore();
+    const QImage a = art.convertToFormat(QImage::Format_ARGB32);
+    const int w = a.width(), h = a.height();
+    auto at = [w](int x, int y) { return qsizetype(y) * w + x; };
+    // Everything drawn (at least half opaque), grown by the border: the cut.
+    QList<bool> cut(qsizetype(w) * h, false);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (qAlpha(a.pixel(x, y)) < 128)
+                continue;
+            for (int dy = -border; dy <= border; ++dy)
+                for (int dx = -border; dx <= border; ++dx) {
+                    const int u = x + dx, v = y + dy;
+                    if (dx * dx + dy * dy <= border * border && u >= 0 && v >= 0 && u < w && v < h)
+                        cut[at(u, v)] = true;
+                }
+        }
+    QImage out(w, h, QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!cut[at(x, y)])
+                continue;
+            const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1 || !cut[at(x - 1, y)] ||
+                              !cut[at(x + 1, y)] || !cut[at(x, y - 1)] || !cut[at(x, y + 1)];
+            out.setPixel(x, y, edge ? qRgb(165, 165, 170) : qRgb(255, 255, 255));
+        }
+    QPainter p(&out);
+    p.drawImage(0, 0, a);
+    return out;
 }
 
 } // namespace pics

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
@@ -73,7 +74,9 @@ void goldFrame(QPainter &p, const QRectF &inner, double width,
 // Small random bright confetti pieces.
 void confetti(QPainter &p, const QRectF &r, int count, QRandomGenerator &rng);
 
-// A thin frame for stickers, which the program paints without transparency.
-void stickerFrame(QPainter &p, const QRectF &r, const QColor &fill, const QColor &edge);
+// A sticker cut out of `art` (drawn on a transparent sheet): a white border
+// `border` pixels wide follows the outline of everything drawn, with a thin
+// grey cut line at its edge; outside it the result stays transparent.
+QImage dieCut(const QImage &art, int border);
 
 } // namespace pics

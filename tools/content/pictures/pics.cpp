@@ -494,20 +494,6 @@ void drawKuhnya(QPainter &p, QRandomGenerator &rng)
 
 // --- zakat.jpg: sunset over a field --------------------------------------------------------------
 
-QPainterPath glassSilhouette(QPointF base, double h)
-{
-    const double wt = 0.74 * h, wb = 0.58 * h, ry = 0.075 * h, ryb = ry * wb / wt;
-    const double top = base.y() - h, yb = base.y() - ryb;
-    QPainterPath body;
-    body.moveTo(base.x() - wt / 2, top);
-    body.lineTo(base.x() - wb / 2, yb);
-    body.arcTo(QRectF(base.x() - wb / 2, yb - ryb, wb, 2 * ryb), 180, 180);
-    body.lineTo(base.x() + wt / 2, top);
-    body.arcTo(QRectF(base.x() - wt / 2, top - ry, wt, 2 * ry), 0, 180);
-    body.closeSubpath();
-    return body;
-}
-
 void drawZakat(QPainter &p, QRandomGenerator &rng)
 {
     verticalGradient(p, kPanel,
@@ -555,50 +541,24 @@ void drawZakat(QPainter &p, QRandomGenerator &rng)
     for (double x = -400; x < 840; x += 26)
         p.drawLine(QPointF(216 + (x - 216) * 0.05, 160), QPointF(x, 225));
     p.restore();
-    // the glass and a bottle in silhouette on the field, arms up to the sun
-    const QColor sil(40, 20, 35);
-    p.setPen(roundPen(sil, 5));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath arms;
-    arms.moveTo(112, 120);
-    arms.quadTo(88, 110, 84, 84);
-    arms.moveTo(152, 120);
-    arms.quadTo(176, 110, 182, 84);
-    p.drawPath(arms);
-    p.setPen(Qt::NoPen);
-    p.setBrush(sil);
-    p.drawEllipse(QPointF(84, 80), 7, 7);
-    p.drawEllipse(QPointF(182, 80), 7, 7);
-    const QPainterPath glassSil = glassSilhouette(QPointF(132, 178), 90);
-    p.drawPath(glassSil);
-    // the low sun catches the facets and the rim
-    p.save();
-    p.setClipPath(glassSil);
-    p.setPen(QPen(QColor(255, 150, 90, 110), 1.5));
-    for (int k = 1; k < 8; ++k) {
-        const double s = std::sin(-M_PI / 2 + M_PI * k / 8);
-        p.drawLine(QPointF(132 + s * 31, 106 + std::cos(-M_PI / 2 + M_PI * k / 8) * 5),
-                   QPointF(132 + s * 24, 164 + std::cos(-M_PI / 2 + M_PI * k / 8) * 4));
-    }
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(132 - 32, 88 + 12 - 6.5, 64, 13), 190 * 16, 160 * 16);
-    p.restore();
-    p.setPen(QPen(QColor(255, 170, 100, 200), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRectF(132 - 33.3, 88 - 6.75, 66.6, 13.5));
-    // eyes peeking at the sun
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 230, 190));
-    p.drawEllipse(QPointF(126, 124), 6, 8);
-    p.drawEllipse(QPointF(144, 124), 6, 8);
-    p.setBrush(sil);
-    p.drawEllipse(QPointF(129, 123), 3, 3.5);
-    p.drawEllipse(QPointF(147, 123), 3, 3.5);
-    QPainterPath b;
-    b.addRoundedRect(QRectF(196, 120, 30, 58), 4, 4);
-    b.addRect(QRectF(205, 88, 12, 34));
-    b.addEllipse(QPointF(211, 122), 15, 10);
-    p.drawPath(b);
+    // the glass stands on the field with its arms up to the sun; the low sun
+    // shines through it and lights its vodka
+    GlassLook gl;
+    gl.fill = 0.55;
+    gl.liquid = QColor(255, 215, 160, 110);
+    gl.outline = QColor(60, 30, 45);
+    gl.expr.mouth = Mouth::Grin;
+    gl.expr.look = QPointF(0.8, -0.2);
+    gl.arms.left = QPointF(-0.62, -0.62);
+    gl.arms.leftHandUp = true;
+    gl.arms.right = QPointF(0.6, -0.66);
+    gl.arms.rightHandUp = true;
+    glassBuddy(p, QPointF(128, 184), 92, gl);
+    // and its bottle beside it, catching the sunset too
+    BottleLook bl;
+    bl.glass = QColor(230, 200, 190, 150);
+    bl.liquid = QColor(255, 215, 160, 110);
+    bottle(p, QPointF(212, 182), 100, bl);
     // birds
     p.setPen(roundPen(QColor(50, 25, 50), 1.6));
     for (int i = 0; i < 5; ++i) {
@@ -1334,61 +1294,47 @@ void drawKot(QPainter &p, QRandomGenerator &rng)
                  QPointF(110, 24), QColor(255, 230, 150), QColor(30, 30, 70), 1.8);
 }
 
-// --- stickers ------------------------------------------------------------------------------------
+// --- stickers: drawn on a transparent sheet and cut out along the outline (see dieCut) ---
 
 void drawBah(QPainter &p, QRandomGenerator &rng)
 {
-    const QRectF r(0, 0, 140, 90);
-    stickerFrame(p, r, QColor(40, 70, 170), QColor(15, 20, 60));
-    // halftone dots
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(80, 120, 220));
-    for (double y = 8; y < 86; y += 7)
-        for (double x = 8 + (int(y) % 14 ? 3.5 : 0); x < 134; x += 7)
-            p.drawEllipse(QPointF(x, y), 1.6, 1.6);
-    QPainterPath outer = burst(QPointF(70, 46), 64, 36, 12, rng, 0.16, 0.2);
-    QPainterPath inner = burst(QPointF(70, 46), 48, 28, 12, rng, 0.16, 0.45);
+    p.save();
+    p.translate(70, 45);
+    p.rotate(-6);
+    // the burst is squashed to fit the sheet; the word is not
+    const QTransform squash = QTransform::fromScale(1, 0.6);
+    const QPainterPath outer = squash.map(burst(QPointF(0, 0), 62, 34, 12, rng, 0.16, 0.2));
+    const QPainterPath inner = squash.map(burst(QPointF(0, 0), 48, 28, 12, rng, 0.16, 0.45));
     p.setPen(roundPen(QColor(20, 10, 10), 3));
     p.setBrush(QColor(230, 40, 30));
     p.drawPath(outer);
-    QRadialGradient g(QPointF(70, 46), 50);
+    QRadialGradient g(QPointF(0, 0), 48);
     g.setColorAt(0, QColor(255, 255, 200));
     g.setColorAt(1, QColor(255, 200, 30));
     p.setPen(roundPen(QColor(20, 10, 10), 2));
     p.setBrush(g);
     p.drawPath(inner);
-    p.save();
-    p.translate(70, 47);
-    p.rotate(-8);
-    outlinedText(p, QStringLiteral("БАХ!"), font(Face::Sans, 30), QPointF(0, 0),
+    outlinedText(p, QStringLiteral("БАХ!"), font(Face::Sans, 28), QPointF(0, 1),
                  QColor(230, 30, 30), QColor(255, 255, 255), 3, QPointF(2, 3), QColor(20, 10, 10));
     p.restore();
-    p.setPen(QPen(QColor(15, 20, 60), 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
 }
 
 void drawOgurchik(QPainter &p, QRandomGenerator &rng)
 {
-    const QRectF r(0, 0, 110, 80);
-    stickerFrame(p, r, QColor(225, 245, 200), QColor(40, 100, 30));
-    dill(p, QPointF(20, 78), 30, 20);
-    dill(p, QPointF(92, 78), 26, -25);
     Expression e;
     e.mouth = Mouth::Grin;
     e.look = QPointF(0.3, 0);
-    pickle(p, QPointF(55, 42), 88, 36, -14, rng, true, e);
+    pickle(p, QPointF(55, 40), 84, 34, -14, rng, true, e);
 }
 
 void drawRyumka(QPainter &p, QRandomGenerator &rng)
 {
-    const QRectF r(0, 0, 80, 100);
-    stickerFrame(p, r, QColor(215, 235, 250), QColor(30, 60, 110));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255));
-    for (int i = 0; i < 4; ++i)
-        p.drawPath(star(QPointF(14 + rng.bounded(52), 14 + rng.bounded(20)), 4, 0.4));
-    shotGlass(p, QPointF(40, 88), 70, 0.75);
+    shotGlass(p, QPointF(40, 94), 72, 0.75);
+    // a sparkle or two over the rim
+    p.setPen(roundPen(QColor(150, 110, 10), 1));
+    p.setBrush(QColor(255, 220, 80));
+    for (int i = 0; i < 2; ++i)
+        p.drawPath(star(QPointF(16 + rng.bounded(6) + i * 44, 11 + rng.bounded(3)), 5.5, 0.4));
 }
 
 // --- the caricature window and its portraits -----------------------------------------------------
@@ -1590,7 +1536,7 @@ void drawPortret2(QPainter &p, QRandomGenerator &rng)
     // the charges
     centredText(p, QStringLiteral("Стаканыч, он же «Гранёный»"), font(Face::Serif, 12, true, true),
                 QPointF(294, 84), ink);
-    centredText(p, QStringLiteral("за похищение закуси"), font(Face::Serif, 18, true),
+    centredText(p, QStringLiteral("за похищение закуски"), font(Face::Serif, 17, true),
                 QPointF(296, 112), QColor(150, 30, 20));
     centredText(p, QStringLiteral("Особые приметы: гранёный,"), font(Face::Serif, 12, false, true),
                 QPointF(296, 138), ink);
@@ -1613,9 +1559,9 @@ void drawPortret2(QPainter &p, QRandomGenerator &rng)
 
 void addMainPicturesPart2(QList<Picture> &list)
 {
-    list.append({QStringLiteral("extra/bah.gif"), 140, 90, drawBah});
-    list.append({QStringLiteral("extra/ogurchik.gif"), 110, 80, drawOgurchik});
-    list.append({QStringLiteral("extra/ryumka.gif"), 80, 100, drawRyumka});
+    list.append({QStringLiteral("extra/bah.gif"), 140, 90, drawBah, true});
+    list.append({QStringLiteral("extra/ogurchik.gif"), 110, 80, drawOgurchik, true});
+    list.append({QStringLiteral("extra/ryumka.gif"), 80, 100, drawRyumka, true});
     list.append({QStringLiteral("extra/fon.jpg"), 500, 420, drawFon});
     list.append({QStringLiteral("extra/portret.gif"), 433, 225, drawPortret});
     list.append({QStringLiteral("extra/portret2.jpg"), 433, 225, drawPortret2});

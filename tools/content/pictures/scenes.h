@@ -15,6 +15,9 @@ struct Picture
     int width;
     int height;
     std::function<void(QPainter &, QRandomGenerator &)> draw;
+    // A sticker: drawn on a transparent sheet and cut out along its outline
+    // with a white border; the GIF is transparent outside the cut.
+    bool cutOut = false;
 };
 
 // The companion's picture, the logo, the texture, stickers and the caricature window.

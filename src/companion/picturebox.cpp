@@ -17,7 +17,9 @@ QImage loadPicture(const QString &path)
     QImage img = reader.read();
     if (img.isNull())
         return {};
-    return img.convertToFormat(QImage::Format_RGB32);
+    // Transparent parts (a cut-out sticker) stay transparent when painted.
+    return img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                     : QImage::Format_RGB32);
 }
 
 PictureBox::PictureBox(QSize size, QWidget *parent)

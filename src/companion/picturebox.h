@@ -42,7 +42,8 @@ private:
 };
 
 // Loads a picture file (BMP, JPEG, GIF, decided by content, not by name)
-// through the content path resolver; a null image when it cannot.
+// through the content path resolver; a null image when it cannot. A picture
+// with transparent parts keeps them.
 QImage loadPicture(const QString &path);
 
 } // namespace stak

@@ -37,6 +37,7 @@ private slots:
     void voiceSplit_data();
     void voiceSplit();
     void shakeStaysInRange();
+    void transparentPartsShowThePanel();
     void modalWindowsStopTheTimer_data();
     void modalWindowsStopTheTimer();
 
@@ -378,6 +379,22 @@ void TestFrmStakan::shakeStaysInRange()
     }
     QVERIFY(seen.contains(QPoint(start.x() - 40, start.y() + 40)));
     QCOMPARE(f.pos(), start);
+}
+
+void TestFrmStakan::transparentPartsShowThePanel()
+{
+    // A sticker: opaque in the middle, transparent around it.
+    QImage sticker(20, 20, QImage::Format_ARGB32);
+    sticker.fill(Qt::transparent);
+    for (int y = 5; y < 15; ++y)
+        for (int x = 5; x < 15; ++x)
+            sticker.setPixel(x, y, qRgb(0, 200, 0));
+    sticker.save(fx->dir.filePath(QStringLiteral("sticker.gif")), "PNG");
+    FrmStakan &f = window();
+    f.Image1->image().fill(Qt::blue);
+    QVERIFY(f.Image1->paintFile(QStringLiteral("sticker.gif"), 10, 10));
+    QCOMPARE(f.Image1->image().pixel(12, 12), qRgb(0, 0, 255));
+    QCOMPARE(f.Image1->image().pixel(20, 20), qRgb(0, 200, 0));
 }
 
 void TestFrmStakan::modalWindowsStopTheTimer_data()

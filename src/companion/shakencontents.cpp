@@ -1,0 +1,29 @@
+#include "companion/shakencontents.h"
+
+#include <QPainter>
+
+namespace stak {
+
+ShakenContents::ShakenContents(QWidget *window) : QWidget(window), m_picture(window->grab())
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(window->rect());
+    show();
+    raise();
+}
+
+void ShakenContents::shakeTo(QPoint offset)
+{
+    m_offset = offset;
+    repaint();
+}
+
+void ShakenContents::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    p.drawPixmap(m_offset, m_picture);
+}
+
+} // namespace stak

@@ -4,8 +4,11 @@
 
 namespace stak {
 
-ShakenContents::ShakenContents(QWidget *window) : QWidget(window), m_picture(window->grab())
+// The picture is taken before this widget joins the window, so that it does
+// not paint itself into it.
+ShakenContents::ShakenContents(QWidget *window) : m_picture(window->grab())
 {
+    setParent(window);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(window->rect());

@@ -1,4 +1,5 @@
 #include "companion/frmstakan.h"
+#include "companion/shakencontents.h"
 #include "companion/vblabel.h"
 #include "core/appcontext.h"
 #include "core/settings.h"
@@ -39,7 +40,37 @@ private:
 void TestWayland::windowsDoNotMoveThemselves()
 {
     RealPlatform platform;
+    SystemClock clock;
+    MixingRandom random;
+    AppContext context(&platform, &clock, &random);
+    LoadSettings();
     QVERIFY(!platform.canMoveWindows());
+    // The voice phrase that shakes the window shakes its contents instead.
+    QFile sounds(u"sound.tlk"_qs);
+    QVERIFY(sounds.open(QIODevice::WriteOnly));
+    sounds.write("1\r\n>rukidroz.wav\r\nhello\r\n");
+    sounds.close();
+    FrmStakan w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint start = w.pos();
+    QSet<QPoint> offsets;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto *contents = w.findChild<ShakenContents *>(); contents && w.pos() == start)
+            offsets << contents->offset();
+        // A picture to look at, beside the one of the end-to-end test.
+        if (offsets.size() == 3 && qEnvironmentVariableIsSet("STAK_E2E_SHOT")) {
+            QProcess shot;
+            shot.setWorkingDirectory(QFileInfo(qEnvironmentVariable("STAK_E2E_SHOT")).path());
+            shot.start(u"weston-screenshooter"_qs, {});
+            shot.waitForFinished();
+        }
+    });
+    watch.start(50);
+    w.SayVoice(QString());
+    QVERIFY2(offsets.size() > 3, "the contents did not shake");
+    QVERIFY(!w.findChild<ShakenContents *>());
 }
 
 void TestWayland::frolic_data()

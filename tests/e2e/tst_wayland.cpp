@@ -17,6 +17,16 @@
 
 using namespace stak;
 
+// The program's services on the real platform.
+struct RealContext
+{
+    RealPlatform platform;
+    SystemClock clock;
+    MixingRandom random;
+    AppContext context{&platform, &clock, &random};
+    RealContext() { LoadSettings(); }
+};
+
 // The frolic on a native Wayland desktop with the real platform: run by
 // wayland_e2e.sh under a headless Weston, on a private session bus where a
 // stand-in portal answers or nothing does.
@@ -39,12 +49,8 @@ private:
 
 void TestWayland::windowsDoNotMoveThemselves()
 {
-    RealPlatform platform;
-    SystemClock clock;
-    MixingRandom random;
-    AppContext context(&platform, &clock, &random);
-    LoadSettings();
-    QVERIFY(!platform.canMoveWindows());
+    RealContext real;
+    QVERIFY(!real.platform.canMoveWindows());
     // The voice phrase that shakes the window shakes its contents instead.
     QFile sounds(u"sound.tlk"_qs);
     QVERIFY(sounds.open(QIODevice::WriteOnly));
@@ -90,11 +96,7 @@ void TestWayland::frolic()
         QTRY_VERIFY(QDBusConnection::sessionBus().interface()->isServiceRegistered(
             u"org.freedesktop.portal.Desktop"_qs));
     }
-    RealPlatform platform;
-    SystemClock clock;
-    MixingRandom random;
-    AppContext context(&platform, &clock, &random);
-    LoadSettings();
+    RealContext real;
     settings().quake = 30;
     FrmStakan w;
     w.show();

@@ -143,12 +143,18 @@ private:
     void loadVoiceMenu();
     void loadUserButtons();
     void shakeWindow();
+    void shakeFrolic(FrmScr &scr);
+    // Once a run: why a frolic could not take the screen.
+    void tellScreenCopyFailed();
+    // The event timer's rule at the end of every frolic.
+    void endFrolic();
 
     QImage m_background;
     QPointer<FrmTost> m_tost;
     QPointer<FrmScr> m_scr;
     QPointer<FrmCar> m_car;
     bool m_newYearGreeted = false;
+    bool m_screenCopyFailureTold = false;
 };
 
 } // namespace stak

@@ -2,25 +2,10 @@
 
 #include "core/contentpath.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace stak {
-
-QImage loadPicture(const QString &path)
-{
-    if (path.trimmed().isEmpty())
-        return {};
-    QImageReader reader(resolveContentPath(path));
-    reader.setDecideFormatFromContent(true);
-    QImage img = reader.read();
-    if (img.isNull())
-        return {};
-    // Transparent parts (a cut-out sticker) stay transparent when painted.
-    return img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                     : QImage::Format_RGB32);
-}
 
 PictureBox::PictureBox(QSize size, QWidget *parent)
     : QWidget(parent), m_image(size, QImage::Format_RGB32)

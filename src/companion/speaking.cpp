@@ -1,5 +1,6 @@
 #include "companion/frmstakan.h"
 
+#include "companion/shakencontents.h"
 #include "companion/vblabel.h"
 #include "core/random.h"
 #include "phrases/phrases.h"
@@ -7,6 +8,7 @@
 #include "windows/frmtost.h"
 
 #include <cmath>
+#include <memory>
 
 namespace stak {
 
@@ -79,14 +81,23 @@ void FrmStakan::shakeWindow()
     const int y0 = pos().y() * 15;
     reseedFromClock();
     RandomSource &random = programRandom();
+    // Where windows cannot move themselves, what the window shows shakes.
+    std::unique_ptr<ShakenContents> contents;
+    if (!platform().canMoveWindows())
+        contents = std::make_unique<ShakenContents>(this);
     for (int step = 0; step < 30; ++step) {
         const double left = std::floor(double(random.next()) * 1200) + (x0 - 600);
         const double top = std::floor(double(random.next()) * 1200) + (y0 - 600);
-        move(int(std::lround(left / 15)), int(std::lround(top / 15)));
+        const QPoint place(int(std::lround(left / 15)), int(std::lround(top / 15)));
+        if (contents)
+            contents->shakeTo(place - QPoint(x0 / 15, y0 / 15));
+        else
+            move(place);
         platform().sleep(100);
         platform().processEvents();
     }
-    move(x0 / 15, y0 / 15);
+    if (!contents)
+        move(x0 / 15, y0 / 15);
 }
 
 } // namespace stak

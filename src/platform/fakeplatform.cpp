@@ -41,11 +41,13 @@ QImage FakePlatform::captureScreen()
     ++captures;
     if (onCapture)
         onCapture();
+    if (captureFails)
+        return {};
     if (!screenImage.isNull())
         return screenImage;
-    QImage black(screen, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    return black;
+    QImage desktop(screen, QImage::Format_RGB32);
+    desktop.fill(Qt::darkCyan);
+    return desktop;
 }
 
 QString FakePlatform::tempFolder()
@@ -67,6 +69,18 @@ void FakePlatform::sleep(int ms)
     sleeps.append(ms);
     if (clock)
         clock->advanceMs(ms < 0 ? 0 : ms);
+}
+
+void FakePlatform::waitUntil(const QDateTime &due)
+{
+    if (!clock) {
+        frameWaits.append(0);
+        return;
+    }
+    const qint64 ms = clock->now().msecsTo(due);
+    frameWaits.append(ms);
+    if (ms > 0)
+        clock->set(due);
 }
 
 void FakePlatform::exitProgram(int code)

@@ -48,10 +48,13 @@ public:
     void openTextFile(const QString &path) override { textFiles.append(path); }
     QImage captureScreen() override;
     QSize screenSize() override { return screen; }
+    qreal refreshRate() override { return refresh; }
+    bool canMoveWindows() override { return windowsMove; }
     void setCdDoor(bool open) override { cdDoor.append(open); }
     QString tempFolder() override;
     void processEvents() override;
     void sleep(int ms) override;
+    void waitUntil(const QDateTime &due) override;
     [[noreturn]] void exitProgram(int code) override;
     QStringList screenFonts() override { return fonts; }
 
@@ -65,12 +68,18 @@ public:
     QStringList textFiles;
     QList<bool> cdDoor;
     QList<int> sleeps;
+    QList<qint64> frameWaits; // ms from the clock's time to each due time
     int eventPumps = 0;
     int captures = 0;
     QSize screen{1024, 768};
-    QImage screenImage; // returned by captureScreen when set
+    // Returned by captureScreen when set, else a grey desktop of the screen's
+    // size; a null image when the capture fails.
+    QImage screenImage;
+    bool captureFails = false;
+    qreal refresh = 60;
+    bool windowsMove = true;
     QStringList fonts{QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Serif")};
-    FakeClock *clock = nullptr; // advanced by sleep() when set
+    FakeClock *clock = nullptr; // advanced by sleep() and waitUntil() when set
     // Called at every processEvents (a yield point) and inside every box.
     std::function<void()> onYield;
     // Called when the screen is captured, before the image is returned.

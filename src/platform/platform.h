@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -53,10 +54,15 @@ public:
     virtual void openAddress(const QString &address) = 0;
     virtual void openTextFile(const QString &path) = 0;
 
-    // The whole screen as the user sees it (a black image when capture is
-    // impossible) and its size in pixels.
+    // The whole screen as the user sees it, at the screen's size in pixels; a
+    // null image when the desktop gave none. What came back may still be
+    // blank (isUsableScreenCopy tells).
     virtual QImage captureScreen() = 0;
     virtual QSize screenSize() = 0;
+    // How often the screen shows a new frame, in Hz; 0 when unknown.
+    virtual qreal refreshRate() = 0;
+    // Whether a top-level window can move itself (not so on native Wayland).
+    virtual bool canMoveWindows() = 0;
 
     // Opens or closes the tray of the default CD drive; nothing without one.
     virtual void setCdDoor(bool open) = 0;
@@ -68,6 +74,9 @@ public:
     virtual void processEvents() = 0;
     // Blocks the thread; no events are processed.
     virtual void sleep(int ms) = 0;
+    // Blocks the thread until the program clock reaches due (at once when it
+    // has); no events are processed. Paces what is shown frame by frame.
+    virtual void waitUntil(const QDateTime &due) = 0;
     // Ends the program at once, without closing steps of any window.
     [[noreturn]] virtual void exitProgram(int code = 0) = 0;
 

@@ -1,7 +1,11 @@
 #include "platform/realplatform.h"
 
+#include "core/clock.h"
 #include "core/contentpath.h"
+#include "core/picture.h"
+#include "platform/screencapture.h"
 #include "platform/sdlaudio.h"
+#include "platform/session.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,7 +14,6 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QUrl>
@@ -118,22 +121,9 @@ void RealPlatform::openTextFile(const QString &path)
 
 QImage RealPlatform::captureScreen()
 {
-    const QSize size = screenSize();
-    QImage shot;
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        shot = s->grabWindow(0).toImage();
-    if (shot.isNull() || shot.size() != size) {
-        QImage black(size, QImage::Format_RGB32);
-        black.fill(Qt::black);
-        if (!shot.isNull()) {
-            QImage scaled = shot.convertToFormat(QImage::Format_RGB32);
-            for (int y = 0; y < qMin(size.height(), scaled.height()); ++y)
-                memcpy(black.scanLine(y), scaled.constScanLine(y),
-                       size_t(qMin(size.width(), scaled.width())) * 4);
-        }
-        return black;
-    }
-    return shot.convertToFormat(QImage::Format_RGB32);
+    if (!m_capture)
+        m_capture = makeScreenCapture(SessionEnvironment::current());
+    return fitScreenCopy(m_capture->capture(), screenSize());
 }
 
 QSize RealPlatform::screenSize()
@@ -141,6 +131,18 @@ QSize RealPlatform::screenSize()
     if (QScreen *s = QGuiApplication::primaryScreen())
         return s->geometry().size();
     return {1024, 768};
+}
+
+qreal RealPlatform::refreshRate()
+{
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        return s->refreshRate();
+    return 0;
+}
+
+bool RealPlatform::canMoveWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
 void RealPlatform::setCdDoor(bool open)
@@ -161,6 +163,13 @@ void RealPlatform::processEvents()
 void RealPlatform::sleep(int ms)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms < 0 ? 0 : ms));
+}
+
+void RealPlatform::waitUntil(const QDateTime &due)
+{
+    const qint64 ms = programClock().now().msecsTo(due);
+    if (ms > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 void RealPlatform::exitProgram(int code)

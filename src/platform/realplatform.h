@@ -7,9 +7,10 @@
 namespace stak {
 
 class SdlAudio;
+class ScreenCapture;
 
 // The platform of a real desktop session: Qt message boxes, SDL2_mixer audio
-// on its own thread, the X11 screen, the Linux CD-ROM ioctls.
+// on its own thread, the screen through X11 or the desktop portal, the Linux CD-ROM ioctls.
 class RealPlatform : public Platform
 {
 public:
@@ -28,15 +29,19 @@ public:
     void openTextFile(const QString &path) override;
     QImage captureScreen() override;
     QSize screenSize() override;
+    qreal refreshRate() override;
+    bool canMoveWindows() override;
     void setCdDoor(bool open) override;
     QString tempFolder() override;
     void processEvents() override;
     void sleep(int ms) override;
+    void waitUntil(const QDateTime &due) override;
     [[noreturn]] void exitProgram(int code) override;
     QStringList screenFonts() override;
 
 private:
     std::unique_ptr<SdlAudio> m_audio;
+    std::unique_ptr<ScreenCapture> m_capture; // chosen at the first capture
 };
 
 } // namespace stak

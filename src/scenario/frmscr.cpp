@@ -1,5 +1,6 @@
 #include "scenario/frmscr.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace stak {
@@ -9,12 +10,35 @@ FrmScr::FrmScr() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnT
     setObjectName(QStringLiteral("frmScr"));
     setWindowTitle(QStringLiteral("Rididi dev urididod"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void FrmScr::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawImage(0, 0, m_image);
+    const QRect picture(m_offset, m_image.size());
+    const QRegion uncovered = QRegion(rect()).subtracted(picture);
+    for (const QRect &r : uncovered)
+        p.fillRect(r, Qt::black);
+    p.drawImage(m_offset, m_image);
+}
+
+void FrmScr::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape)
+        m_stop = true;
+    else
+        QWidget::keyPressEvent(e);
+}
+
+void FrmScr::mousePressEvent(QMouseEvent *)
+{
+    m_stop = true;
+}
+
+void FrmScr::closeEvent(QCloseEvent *)
+{
+    m_stop = true;
 }
 
 } // namespace stak

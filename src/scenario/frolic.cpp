@@ -2,12 +2,15 @@
 
 #include "companion/picturebox.h"
 #include "companion/vblabel.h"
+#include "core/clock.h"
+#include "core/picture.h"
 #include "core/random.h"
 #include "core/settings.h"
 #include "platform/platform.h"
 #include "scenario/effects.h"
 #include "scenario/frmscr.h"
 
+#include <QDateTime>
 #include <QPainter>
 #include <QTimer>
 #include <cmath>
@@ -47,9 +50,17 @@ bool FrmStakan::Frolic(const QString &count)
     Label1->setCaption(QStringLiteral("Идет подготовка к колбасне... Выпейте стакан и сядьте на "
                                       "твердую опору..."));
     Label1->repaint();
+    // No event tick may start while the desktop is asked for its picture.
+    Timer1->stop();
     // The copy is taken before the frolic window paints anything: it shows the
     // desktop as the user sees it, preparation text included.
     const QImage shot = platform().captureScreen();
+    if (!isUsableScreenCopy(shot)) {
+        // A black cover would only frighten: say why there is no frolic.
+        tellScreenCopyFailed();
+        endFrolic();
+        return true;
+    }
 
     auto *scr = new FrmScr;
     setFrolicWindow(scr);
@@ -61,26 +72,57 @@ bool FrmStakan::Frolic(const QString &count)
         p.drawImage(0, 0, shot);
     }
     scr->setGeometry(0, 0, W + 1, H + 1);
-    scr->show();
-    Timer1->stop();
+    scr->showFullScreen();
+    scr->activateWindow();
+    scr->setFocus();
     SmearPixels(*n, image, W, H, programRandom());
-    scr->setGeometry(0, 0, W, H);
-    RandomSource &random = programRandom();
-    for (qint32 step = 1; step <= settings().quake; ++step) {
-        platform().processEvents();
-        const double left = 40 - double(random.next()) * 80;
-        const double top = 40 - double(random.next()) * 80;
-        scr->move(int(std::lround(left / 15)), int(std::lround(top / 15)));
-    }
+    shakeFrolic(*scr);
     scr->close();
     delete scr;
     setFrolicWindow(nullptr);
+    endFrolic();
+    return true;
+}
 
+void FrmStakan::shakeFrolic(FrmScr &scr)
+{
+    // Each step is one displayed frame: the window stays still and its picture
+    // moves, paced to the screen, so the shake lasts as long on any machine.
+    const qreal hz = platform().refreshRate();
+    const double frameMs = 1000.0 / (hz > 0 ? hz : 60.0);
+    const QDateTime start = programClock().now();
+    RandomSource &random = programRandom();
+    for (qint32 step = 1; step <= settings().quake; ++step) {
+        platform().processEvents();
+        if (scr.stopRequested())
+            break;
+        const double left = 40 - double(random.next()) * 80;
+        const double top = 40 - double(random.next()) * 80;
+        scr.setOffset(QPoint(int(std::lround(left / 15)), int(std::lround(top / 15))));
+        scr.repaint();
+        platform().waitUntil(start.addMSecs(std::llround(step * frameMs)));
+    }
+}
+
+void FrmStakan::tellScreenCopyFailed()
+{
+    if (m_screenCopyFailureTold)
+        return;
+    m_screenCopyFailureTold = true;
+    platform().messageBox(
+        QStringLiteral("Колбасни не будет: Стаканыч не смог сфотографировать экран.\r\n\r\n"
+                       "Похоже, рабочий стол не дает программам снимать экран без "
+                       "разрешения. Разрешите снимки экрана для этой программы в настройках "
+                       "конфиденциальности рабочего стола и выпейте еще раз."),
+        MsgButtons::Ok, QStringLiteral("Колбасня отменяется"));
+}
+
+void FrmStakan::endFrolic()
+{
     if (FrolicFromButton && timer1Tag != QStringLiteral("no!")) {
         Timer1->start();
         FrolicFromButton = false;
     }
-    return true;
 }
 
 void FrmStakan::SetCdDoor(const QString &state)

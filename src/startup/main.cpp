@@ -1,6 +1,7 @@
 #include "core/appcontext.h"
 #include "core/fonts.h"
 #include "platform/realplatform.h"
+#include "platform/session.h"
 #include "startup/cmdoptions.h"
 #include "startup/runningmarker.h"
 #include "startup/startchain.h"
@@ -12,10 +13,9 @@ using namespace stak;
 
 int main(int argc, char **argv)
 {
-    // The program needs a real X11 screen for capture and window moves; under
-    // a Wayland session it runs through XWayland.
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // Windows move themselves only under X11: in a Wayland session the program
+    // runs through XWayland unless the user chose a platform plugin.
+    if (runsThroughXWayland(SessionEnvironment::current()))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);

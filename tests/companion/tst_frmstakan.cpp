@@ -1,6 +1,7 @@
 #include "companionfixture.h"
 
 #include "companion/picturebox.h"
+#include "companion/shakencontents.h"
 #include "companion/vblabel.h"
 #include "windows/frmtost.h"
 
@@ -36,6 +37,7 @@ private slots:
     void toastSkipAndButton();
     void voiceSplit_data();
     void voiceSplit();
+    void shakeStaysInRange_data();
     void shakeStaysInRange();
     void transparentPartsShowThePanel();
     void modalWindowsStopTheTimer_data();
@@ -361,14 +363,34 @@ void TestFrmStakan::voiceSplit()
     QVERIFY(fx->fake.sleeps.isEmpty()); // no shake
 }
 
+void TestFrmStakan::shakeStaysInRange_data()
+{
+    QTest::addColumn<bool>("windowsMove");
+    QTest::newRow("the window moves") << true;
+    QTest::newRow("its contents shake") << false;
+}
+
 void TestFrmStakan::shakeStaysInRange()
 {
+    QFETCH(bool, windowsMove);
+    fx->fake.windowsMove = windowsMove;
     fx->write(QStringLiteral("sound.tlk"), QStringLiteral("1\r\n>rukidroz.wav\r\nДрожу\r\n"));
     FrmStakan &f = window();
     f.move(300, 300);
     const QPoint start = f.pos();
     QList<QPoint> seen;
-    fx->fake.onYield = [&] { seen << f.pos(); };
+    fx->fake.onYield = [&] {
+        const auto *contents = f.findChild<ShakenContents *>();
+        QCOMPARE(!contents, windowsMove);
+        if (contents) {
+            QCOMPARE(f.pos(), start);
+            QVERIFY(!contents->isHidden());
+            QCOMPARE(contents->geometry(), f.rect());
+            seen << start + contents->offset();
+        } else {
+            seen << f.pos();
+        }
+    };
     fx->random.setValues({0.0f, 0.9999f, 0.5f});
     f.SayVoice(QString());
     QCOMPARE(fx->fake.sleeps, QList<int>(30, 100));
@@ -379,6 +401,7 @@ void TestFrmStakan::shakeStaysInRange()
     }
     QVERIFY(seen.contains(QPoint(start.x() - 40, start.y() + 40)));
     QCOMPARE(f.pos(), start);
+    QVERIFY(!f.findChild<ShakenContents *>());
 }
 
 void TestFrmStakan::transparentPartsShowThePanel()

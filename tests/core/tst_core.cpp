@@ -1,6 +1,7 @@
 #include "core/contentpath.h"
 #include "core/cp1251.h"
 #include "core/ini.h"
+#include "core/picture.h"
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
@@ -39,6 +40,8 @@ private slots:
     void loadSettings_data();
     void loadSettings();
     void randomRange();
+    void screenCopies_data();
+    void screenCopies();
 
 private:
     QByteArray read(const QString &name)
@@ -267,6 +270,44 @@ void TestCore::randomRange()
     QCOMPARE(drawWhole(0.99999994f, 5), 5);
     QCOMPARE(drawWhole(0.99999994f, 60000), 60000);
     QCOMPARE(drawWhole(0.5f, 1), 1);
+}
+
+void TestCore::screenCopies_data()
+{
+    QTest::addColumn<QImage>("shot");
+    QTest::addColumn<bool>("usable");
+    QTest::addColumn<QRgb>("corner"); // (99, 59) of the copy fitted to 100 x 60
+    auto filled = [](QSize size, QRgb colour, QImage::Format format = QImage::Format_RGB32) {
+        QImage img(size, format);
+        img.fill(colour);
+        return img;
+    };
+    const QRgb black = qRgb(0, 0, 0), grey = qRgb(90, 90, 90);
+    QImage onePixel = filled({100, 60}, black);
+    onePixel.setPixel(99, 59, qRgb(0, 0, 1));
+    QTest::newRow("null") << QImage() << false << black;
+    QTest::newRow("black") << filled({100, 60}, black) << false << black;
+    QTest::newRow("black with alpha")
+        << filled({100, 60}, qRgba(0, 0, 0, 255), QImage::Format_ARGB32) << false << black;
+    QTest::newRow("one pixel of colour") << onePixel << true << qRgb(0, 0, 1);
+    QTest::newRow("device pixels: scaled") << filled({200, 120}, grey) << true << grey;
+    QTest::newRow("larger desktop: cropped") << filled({300, 60}, grey) << true << grey;
+    QTest::newRow("smaller: padded black") << filled({50, 30}, grey) << true << black;
+}
+
+void TestCore::screenCopies()
+{
+    QFETCH(QImage, shot);
+    QFETCH(bool, usable);
+    QFETCH(QRgb, corner);
+    QCOMPARE(isUsableScreenCopy(shot), usable);
+    const QImage fitted = fitScreenCopy(shot, {100, 60});
+    QCOMPARE(fitted.isNull(), shot.isNull());
+    if (!fitted.isNull()) {
+        QCOMPARE(fitted.size(), QSize(100, 60));
+        QCOMPARE(fitted.format(), QImage::Format_RGB32);
+        QCOMPARE(fitted.pixel(99, 59), corner);
+    }
 }
 
 QTEST_MAIN(TestCore)

@@ -50,8 +50,9 @@ run_app() {
     local envs=()
     while [ $# -gt 0 ] && [ "$1" != "--" ]; do envs+=("$1"); shift; done
     shift
-    (cd "$work/content" && exec env TMPDIR="$work/tmp" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
-        "${envs[@]}" "$bin" "$@") >>"$work/app.log" 2>&1 &
+    # An X11 session unless told otherwise, whatever desktop runs the tests.
+    (cd "$work/content" && exec env -u WAYLAND_DISPLAY XDG_SESSION_TYPE=x11 TMPDIR="$work/tmp" \
+        QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "${envs[@]}" "$bin" "$@") >>"$work/app.log" 2>&1 &
     app=$!
 }
 

@@ -2,6 +2,7 @@
 #include "platform/fakeplatform.h"
 #include "platform/realplatform.h"
 #include "platform/sdlaudio.h"
+#include "platform/session.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -62,6 +63,8 @@ private slots:
 
     void fakeAnswersFromItsScript();
     void fakeSleepAdvancesTheClock();
+    void session_data();
+    void session();
     void fakeExitThrows();
     void soundReallyPlays();
     void realScreen();
@@ -100,6 +103,44 @@ void TestPlatform::fakeSleepAdvancesTheClock()
     fake.sleep(-20);
     QCOMPARE(fake.sleeps, (QList<int>{1500, -20}));
     QCOMPARE(start.msecsTo(clock.now()), 1500);
+    // A frame's wait goes to its due time; one already past does not go back.
+    fake.waitUntil(start.addMSecs(1517));
+    fake.waitUntil(start.addMSecs(1510));
+    QCOMPARE(fake.frameWaits, (QList<qint64>{17, -7}));
+    QCOMPARE(start.msecsTo(clock.now()), 1517);
+}
+
+void TestPlatform::session_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<bool>("wayland");
+    QTest::addColumn<bool>("x11");
+    QTest::addColumn<bool>("chosen");
+    QTest::addColumn<bool>("waylandSession");
+    QTest::addColumn<bool>("throughXWayland");
+    QTest::newRow("X11") << QByteArray("x11") << false << true << false << false << false;
+    QTest::newRow("GNOME on Wayland")
+        << QByteArray("wayland") << true << true << false << true << true;
+    QTest::newRow("type only") << QByteArray("wayland") << false << true << false << true << true;
+    QTest::newRow("display only") << QByteArray() << true << true << false << true << true;
+    QTest::newRow("no XWayland") << QByteArray("wayland") << true << false << false << true
+                                 << false;
+    QTest::newRow("plugin chosen")
+        << QByteArray("wayland") << true << true << true << true << false;
+    QTest::newRow("console") << QByteArray("tty") << false << false << false << false << false;
+}
+
+void TestPlatform::session()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(bool, wayland);
+    QFETCH(bool, x11);
+    QFETCH(bool, chosen);
+    QFETCH(bool, waylandSession);
+    QFETCH(bool, throughXWayland);
+    const SessionEnvironment env{type, wayland, x11, chosen};
+    QCOMPARE(isWaylandSession(env), waylandSession);
+    QCOMPARE(runsThroughXWayland(env), throughXWayland);
 }
 
 void TestPlatform::fakeExitThrows()

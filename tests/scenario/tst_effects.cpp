@@ -78,6 +78,12 @@ private slots:
     void glitchCountsThatChangeNothing_data();
     void glitchCountsThatChangeNothing();
     void frolicShowsTheScreen();
+    void frolicIsPacedToTheScreen_data();
+    void frolicIsPacedToTheScreen();
+    void frolicWayOut_data();
+    void frolicWayOut();
+    void frolicWithoutScreenCopy_data();
+    void frolicWithoutScreenCopy();
     void frolicWithoutShake();
     void frolicTimerRule_data();
     void frolicTimerRule();
@@ -274,17 +280,21 @@ void TestEffects::frolicShowsTheScreen()
     fx->fake.screenImage = uniqueImage(64, 48);
     settings().quake = 3;
     w->Timer1->start();
-    MixingRandom random(7);
-    fx->app.random = &random;
-    int steps = 0;
+    // 20 smears, then the offsets of the steps: left first, then top.
+    QList<float> draws;
+    MixingRandom smears(7);
+    for (int i = 0; i < 40; ++i)
+        draws << smears.next();
+    draws << 0.0f << 0.99999f << 0.5f << 0.5f << 0.9f << 0.3f;
+    fx->random.setValues(draws);
+    QList<QPoint> offsets;
     fx->fake.onYield = [&] {
         FrmScr *scr = w->frolicWindow();
         QVERIFY(scr);
-        ++steps;
+        QVERIFY(scr->isVisible());
+        offsets << scr->offset();
         QVERIFY(!w->Timer1->isActive());
         QCOMPARE(scr->windowTitle(), u"Rididi dev urididod"_qs);
-        QCOMPARE(scr->size(), QSize(63, 47));
-        QVERIFY(qAbs(scr->x()) <= 3 && qAbs(scr->y()) <= 3);
         // The copy of the screen, blotched but still recognisable.
         QCOMPARE(scr->image().size(), QSize(64, 48));
         const int changed = changedPixels(fx->fake.screenImage, scr->image()).size();
@@ -300,13 +310,122 @@ void TestEffects::frolicShowsTheScreen()
     };
     QVERIFY(w->Frolic(QStringLiteral("20")));
     QVERIFY(capturedRightly);
-    QCOMPARE(steps, 3);
+    // Each step shows the offset drawn by the step before (±40 twips, about
+    // three pixels), the first one the unmoved copy.
+    QCOMPARE(offsets, (QList<QPoint>{{0, 0}, {3, -3}, {0, 0}}));
+    QCOMPARE(fx->random.draws(), 46);
     QCOMPARE(fx->fake.captures, 1);
     QVERIFY(!w->frolicWindow());
-    QCOMPARE(w->Label1->caption(),
-             u"Идет подготовка к колбасне... Выпейте стакан и сядьте на твердую опору..."_qs);
+    QCOMPARE(w->Label1->caption(), preparation);
+    QVERIFY(fx->fake.boxes.isEmpty());
     // From a scenario the timer is left to the end of the run.
     QVERIFY(!w->Timer1->isActive());
+}
+
+void TestEffects::frolicIsPacedToTheScreen_data()
+{
+    QTest::addColumn<qreal>("refresh");
+    QTest::addColumn<int>("shortest");
+    QTest::addColumn<int>("longest");
+    QTest::addColumn<int>("total");
+    QTest::newRow("60 Hz") << qreal(60) << 16 << 17 << 5000;
+    QTest::newRow("unknown: 60 Hz") << qreal(0) << 16 << 17 << 5000;
+    QTest::newRow("144 Hz") << qreal(144) << 6 << 7 << 2083;
+}
+
+void TestEffects::frolicIsPacedToTheScreen()
+{
+    QFETCH(qreal, refresh);
+    QFETCH(int, shortest);
+    QFETCH(int, longest);
+    QFETCH(int, total);
+    fx->fake.refresh = refresh;
+    settings().quake = 300;
+    const QDateTime start = fx->clock.now();
+    QVERIFY(w->Frolic(QStringLiteral("0")));
+    // One frame a step, the time passing on the program clock.
+    QCOMPARE(fx->fake.eventPumps, 300);
+    QCOMPARE(fx->fake.frameWaits.size(), 300);
+    for (qint64 ms : std::as_const(fx->fake.frameWaits))
+        QVERIFY2(ms >= shortest && ms <= longest, qPrintable(QString::number(ms)));
+    QCOMPARE(start.msecsTo(fx->clock.now()), total);
+    QVERIFY(fx->fake.sleeps.isEmpty());
+}
+
+void TestEffects::frolicWayOut_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("Escape") << 0;
+    QTest::newRow("click") << 1;
+    QTest::newRow("closed") << 2;
+}
+
+void TestEffects::frolicWayOut()
+{
+    QFETCH(int, how);
+    settings().quake = 100000;
+    w->Timer1->start();
+    w->FrolicFromButton = true;
+    fx->fake.pumpQtEvents = true;
+    bool focused = false;
+    fx->fake.onYield = [&] {
+        FrmScr *scr = w->frolicWindow();
+        if (fx->fake.eventPumps != 3 || !scr)
+            return;
+        focused = scr->hasFocus();
+        if (how == 0)
+            QTest::keyClick(scr, Qt::Key_Escape);
+        else if (how == 1)
+            QTest::mouseClick(scr, Qt::LeftButton, {}, QPoint(10, 10));
+        else
+            scr->close();
+    };
+    QVERIFY(w->Frolic(QStringLiteral("0")));
+    // Over at the step after, then as after the last step: the window gone,
+    // the event timer back for a frolic of the drink button.
+    QVERIFY(focused);
+    QCOMPARE(fx->fake.eventPumps, 3);
+    QCOMPARE(fx->fake.frameWaits.size(), 2);
+    QVERIFY(!w->frolicWindow());
+    QVERIFY(w->Timer1->isActive());
+    QVERIFY(!w->FrolicFromButton);
+}
+
+void TestEffects::frolicWithoutScreenCopy_data()
+{
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("refused") << true;
+    QTest::newRow("blank") << false;
+}
+
+void TestEffects::frolicWithoutScreenCopy()
+{
+    QFETCH(bool, fails);
+    fx->fake.captureFails = fails;
+    if (!fails) {
+        fx->fake.screenImage = QImage(fx->fake.screen, QImage::Format_RGB32);
+        fx->fake.screenImage.fill(Qt::black);
+    }
+    settings().quake = 10;
+    w->Timer1->start();
+    w->FrolicFromButton = true;
+    bool covered = false;
+    fx->fake.onYield = [&] { covered = covered || w->frolicWindow(); };
+    QVERIFY(w->Frolic(QStringLiteral("10")));
+    // No black cover: a word of why, and then on as after a frolic.
+    QVERIFY(!covered);
+    QCOMPARE(fx->fake.eventPumps, 0);
+    QCOMPARE(fx->fake.boxes.size(), 1);
+    QCOMPARE(fx->fake.boxes[0].title, std::optional<QString>(u"Колбасня отменяется"_qs));
+    QVERIFY(fx->fake.boxes[0].prompt.contains(u"Разрешите снимки экрана"_qs));
+    QCOMPARE(w->Label1->caption(),
+             u"Идет подготовка к колбасне... Выпейте стакан и сядьте на твердую опору..."_qs);
+    QVERIFY(w->Timer1->isActive());
+    QVERIFY(!w->FrolicFromButton);
+    // Told once a run.
+    QVERIFY(w->Frolic(QStringLiteral("10")));
+    QCOMPARE(fx->fake.boxes.size(), 1);
+    QCOMPARE(fx->fake.captures, 2);
 }
 
 void TestEffects::frolicWithoutShake()

@@ -393,7 +393,7 @@ void TestInterpreter::setquakeReachesLaterFrolics()
     fx->fake.onYield = [&] {
         if (w->frolicWindow()) {
             ++shakes;
-            const QPoint p = w->frolicWindow()->pos();
+            const QPoint p = w->frolicWindow()->offset();
             QVERIFY(qAbs(p.x()) <= 3 && qAbs(p.y()) <= 3);
         }
     };

@@ -1,0 +1,55 @@
+#include "core/picture.h"
+
+#include "core/contentpath.h"
+
+#include <QImageReader>
+#include <QPainter>
+
+namespace stak {
+
+QImage loadPicture(const QString &path)
+{
+    if (path.trimmed().isEmpty())
+        return {};
+    QImageReader reader(resolveContentPath(path));
+    reader.setDecideFormatFromContent(true);
+    QImage img = reader.read();
+    if (img.isNull())
+        return {};
+    // Transparent parts (a cut-out sticker) stay transparent when painted.
+    return img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                     : QImage::Format_RGB32);
+}
+
+bool isUsableScreenCopy(const QImage &shot)
+{
+    if (shot.isNull())
+        return false;
+    const QImage rgb = shot.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            if (qRed(line[x]) | qGreen(line[x]) | qBlue(line[x]))
+                return true;
+    }
+    return false;
+}
+
+QImage fitScreenCopy(const QImage &shot, QSize screen)
+{
+    if (shot.isNull())
+        return {};
+    if (shot.size() == screen)
+        return shot.convertToFormat(QImage::Format_RGB32);
+    if (shot.width() > screen.width() &&
+        qint64(shot.width()) * screen.height() == qint64(shot.height()) * screen.width())
+        return shot.scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    QImage fitted(screen, QImage::Format_RGB32);
+    fitted.fill(Qt::black);
+    QPainter p(&fitted);
+    p.drawImage(0, 0, shot);
+    return fitted;
+}
+
+} // namespace stak

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace stak {
+
+// Loads a picture file (BMP, JPEG, GIF, PNG, decided by content, not by name)
+// through the content path resolver; a null image when it cannot. A picture
+// with transparent parts keeps them.
+QImage loadPicture(const QString &path);
+
+// Whether a capture of the screen holds a picture of the desktop: a null image
+// or one of nothing but black is what a refused or blind capture gives.
+bool isUsableScreenCopy(const QImage &shot);
+
+// A capture brought to the screen's size in pixels: a copy in device pixels of
+// the same shape is scaled down; any other size is cropped or padded with
+// black from the top-left corner. A null image stays null.
+QImage fitScreenCopy(const QImage &shot, QSize screen);
+
+} // namespace stak

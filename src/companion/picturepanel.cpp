@@ -5,8 +5,6 @@
 #include "core/random.h"
 #include "core/textfile.h"
 
-#include <QDir>
-
 namespace stak {
 
 void FrmStakan::ChangePicture(int mode)
@@ -48,9 +46,7 @@ void FrmStakan::ChangePicture(int mode)
 
 QString FrmStakan::ListPictures(const QString &mask)
 {
-    QDir dir(resolveContentPath(QStringLiteral("pics")));
-    const QStringList names =
-        dir.entryList({mask}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = listContentFiles(QStringLiteral("pics"), {mask});
     QString list;
     for (const QString &name : names) {
         ++PictureCount;

@@ -1,6 +1,7 @@
 #include "startup/frmopt.h"
 
 #include "companion/picturebox.h"
+#include "core/contentfolders.h"
 #include "core/contentpath.h"
 #include "core/settings.h"
 #include "platform/platform.h"
@@ -9,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,7 +135,7 @@ FrmOpt::FrmOpt(PictureBox *panel, QWidget *parent)
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setGeometry(376, 0, 129, 21);
     const QString content = QDir::currentPath();
-    for (const Place &p : PicturePlaces(content))
+    for (const Place &p : PicturePlaces(content, installedContentFolder()))
         Drive1->addItem(p.caption, p.path);
     Dir1 = new QListWidget(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
@@ -378,7 +378,7 @@ void FrmOpt::Command3_Click()
     if (!failure.isEmpty())
         platform().messageBox(QStringLiteral("Не удалось сохранить настройки в файл %1:\r\n%2\r\n"
                                              "Новые настройки действуют до выхода из программы.")
-                                  .arg(QFileInfo(configPath()).absoluteFilePath(), failure),
+                                  .arg(configWritePath(), failure),
                               MsgButtons::Ok, QStringLiteral("Настройки"));
     if (pictureFailed)
         platform().messageBox(

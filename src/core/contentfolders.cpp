@@ -54,6 +54,8 @@ ContentFolders chooseContentFolders(const QString &startFolder, const QString &i
     const QString user = userContentFolder(dataHome);
     if (installed.isEmpty() || user.isEmpty())
         return {start, {}};
+    if (sameFolder(user, installed)) // installed into the data home itself
+        return {user, {}};
     if (sameFolder(start, user))
         return {user, installed};
     if (holdsContent(start) && !sameFolder(start, installed))

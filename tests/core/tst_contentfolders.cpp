@@ -21,9 +21,9 @@ private slots:
     {
         root = std::make_unique<QTemporaryDir>();
         QDir(root->path()).mkpath(QStringLiteral("user"));
-        QDir(root->path()).mkpath(QStringLiteral("installed"));
+        QDir(root->path()).mkpath(QStringLiteral("share/stakanych"));
         QVERIFY(QDir::setCurrent(path("user")));
-        setInstalledContentFolder(path("installed"));
+        setInstalledContentFolder(path("share/stakanych"));
     }
     void cleanup()
     {
@@ -66,32 +66,25 @@ void TestContentFolders::chooseFolders_data()
     QTest::addColumn<bool>("installedHoldsContent");
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("installed");
-    QTest::newRow("empty folder: the user's over the installed")
-        << QStringList{} << "here"
-        << "data" << true << "data/stakanych"
-        << "installed";
-    QTest::newRow("settings file: that folder alone") << QStringList{"Config.CFG"} << "here"
-                                                      << "data" << true << "here"
-                                                      << "";
-    QTest::newRow("a scenario is content too") << QStringList{"PARTY.SCN"} << "here"
-                                               << "data" << true << "here"
-                                               << "";
-    QTest::newRow("other files are not content") << QStringList{"notes.txt", "pics/a.bmp"} << "here"
-                                                 << "data" << true << "data/stakanych"
-                                                 << "installed";
-    QTest::newRow("in the installed folder: still the user's") << QStringList{} << "installed"
-                                                               << "data" << true << "data/stakanych"
-                                                               << "installed";
-    QTest::newRow("in the user's folder, which has settings: over the installed")
-        << QStringList{"config.cfg"} << "data/stakanych"
-        << "data" << true << "data/stakanych"
-        << "installed";
-    QTest::newRow("nothing installed: the start folder alone") << QStringList{} << "here"
-                                                               << "data" << false << "here"
-                                                               << "";
-    QTest::newRow("no usable data home: the start folder alone") << QStringList{} << "here"
-                                                                 << "" << true << "here"
-                                                                 << "";
+    const QString share = QStringLiteral("share/stakanych");
+    auto row = [](const char *name, QStringList files, QString start, QString dataHome,
+                  bool installedHoldsContent, QString user, QString installed) {
+        QTest::newRow(name) << files << start << dataHome << installedHoldsContent << user
+                            << installed;
+    };
+    row("empty folder: the user's over the installed", {}, "here", "data", true, "data/stakanych",
+        share);
+    row("settings file: that folder alone", {"Config.CFG"}, "here", "data", true, "here", "");
+    row("a scenario is content too", {"PARTY.SCN"}, "here", "data", true, "here", "");
+    row("other files are not content", {"notes.txt", "pics/a.bmp"}, "here", "data", true,
+        "data/stakanych", share);
+    row("in the installed folder: still the user's", {}, share, "data", true, "data/stakanych",
+        share);
+    row("in the user's folder, which has settings: over the installed", {"config.cfg"},
+        "data/stakanych", "data", true, "data/stakanych", share);
+    row("nothing installed: the start folder alone", {}, "here", "data", false, "here", "");
+    row("installed into the data home: that folder alone", {}, "here", "share", true, share, "");
+    row("no usable data home: the start folder alone", {}, "here", "", true, "here", "");
 }
 
 void TestContentFolders::chooseFolders()
@@ -106,9 +99,9 @@ void TestContentFolders::chooseFolders()
     for (const QString &f : startFiles)
         put(start + QLatin1Char('/') + f);
     if (installedHoldsContent)
-        put(QStringLiteral("installed/text.tlk"));
+        put(QStringLiteral("share/stakanych/text.tlk"));
     const ContentFolders chosen =
-        chooseContentFolders(path(start), path("installed"),
+        chooseContentFolders(path(start), path("share/stakanych"),
                              dataHome.isEmpty() ? QStringLiteral("data") : path(dataHome));
     QCOMPARE(chosen.user, path(user));
     QCOMPARE(chosen.installed, installed.isEmpty() ? QString() : path(installed));
@@ -117,14 +110,14 @@ void TestContentFolders::chooseFolders()
 void TestContentFolders::useFoldersCreatesTheUserFolder()
 {
     QString error;
-    QVERIFY(useContentFolders({path("home/data/stakanych"), path("installed")}, &error));
+    QVERIFY(useContentFolders({path("home/data/stakanych"), path("share/stakanych")}, &error));
     QCOMPARE(QDir::currentPath(), path("home/data/stakanych"));
-    QCOMPARE(installedContentFolder(), path("installed"));
+    QCOMPARE(installedContentFolder(), path("share/stakanych"));
 
     // A file where the folder should be: nothing changes, the reason is told.
     setInstalledContentFolder({});
     put(QStringLiteral("blocked"));
-    QVERIFY(!useContentFolders({path("blocked/stakanych"), path("installed")}, &error));
+    QVERIFY(!useContentFolders({path("blocked/stakanych"), path("share/stakanych")}, &error));
     QVERIFY(error.contains(path("blocked/stakanych")));
     QCOMPARE(QDir::currentPath(), path("home/data/stakanych"));
     QVERIFY(installedContentFolder().isEmpty());
@@ -132,9 +125,9 @@ void TestContentFolders::useFoldersCreatesTheUserFolder()
 
 void TestContentFolders::userFilesWinOverInstalledOnes()
 {
-    put(QStringLiteral("installed/text.tlk"), "installed");
-    put(QStringLiteral("installed/Pics/Bottle.BMP"), "installed");
-    put(QStringLiteral("installed/tost.tlk"), "installed");
+    put(QStringLiteral("share/stakanych/text.tlk"), "installed");
+    put(QStringLiteral("share/stakanych/Pics/Bottle.BMP"), "installed");
+    put(QStringLiteral("share/stakanych/tost.tlk"), "installed");
     put(QStringLiteral("user/TOST.TLK"), "user");
     QCOMPARE(read(resolveContentPath(QStringLiteral("text.tlk"))), QByteArray("installed"));
     QCOMPARE(read(resolveContentPath(QStringLiteral(".\\pics\\bottle.bmp"))),
@@ -149,7 +142,7 @@ void TestContentFolders::userFilesWinOverInstalledOnes()
 
 void TestContentFolders::writesStayInTheUserFolder()
 {
-    put(QStringLiteral("installed/title.mp3"), "tune");
+    put(QStringLiteral("share/stakanych/title.mp3"), "tune");
     const QString target = writableContentPath(QStringLiteral("title.mp3"));
     QCOMPARE(target, path("user/title.mp3"));
     QVERIFY(!QFileInfo::exists(target)); // a replacement is not copied first
@@ -161,15 +154,16 @@ void TestContentFolders::writesStayInTheUserFolder()
 
 void TestContentFolders::listingsMergeBothFolders()
 {
-    for (const char *f : {"user/a.scn", "user/Party.scn", "user/pics/mine.jpg", "installed/b.SCN",
-                          "installed/party.scn", "installed/z.txt", "installed/pics/x.jpg"})
+    for (const char *f :
+         {"user/a.scn", "user/Party.scn", "user/pics/mine.jpg", "share/stakanych/b.SCN",
+          "share/stakanych/party.scn", "share/stakanych/z.txt", "share/stakanych/pics/x.jpg"})
         put(QLatin1String(f));
     QCOMPARE(listContentFiles(QString(), {QStringLiteral("*.scn")}),
              (QStringList{"a.scn", "b.SCN", "Party.scn"}));
     QCOMPARE(listContentFiles(QStringLiteral("PICS"), {QStringLiteral("*.jpg")}),
              (QStringList{"mine.jpg", "x.jpg"}));
     // A folder named in full is that folder only.
-    QCOMPARE(listContentFiles(path("installed"), {QStringLiteral("*.scn")}),
+    QCOMPARE(listContentFiles(path("share/stakanych"), {QStringLiteral("*.scn")}),
              (QStringList{"b.SCN", "party.scn"}));
     setInstalledContentFolder({});
     QCOMPARE(listContentFiles(QString(), {QStringLiteral("*.scn")}),
@@ -180,7 +174,7 @@ void TestContentFolders::configWriteStartsFromTheInstalledFile()
 {
     const QByteArray shipped = encodeCp1251(
         QStringLiteral("; Настройки\r\n[Stakanych]\r\n; как часто\r\ntextver=50\r\nquake=300\r\n"));
-    put(QStringLiteral("installed/config.cfg"), shipped);
+    put(QStringLiteral("share/stakanych/config.cfg"), shipped);
     QCOMPARE(ReadConfigValue(QStringLiteral("quake"), QString()), QStringLiteral("300"));
     QCOMPARE(configWritePath(), path("user/config.cfg"));
 
@@ -189,7 +183,7 @@ void TestContentFolders::configWriteStartsFromTheInstalledFile()
     QCOMPARE(read(path("user/config.cfg")),
              encodeCp1251(QStringLiteral(
                  "; Настройки\r\n[Stakanych]\r\n; как часто\r\nTextVer=60\r\nquake=300\r\n")));
-    QCOMPARE(read(path("installed/config.cfg")), shipped);
+    QCOMPARE(read(path("share/stakanych/config.cfg")), shipped);
     QCOMPARE(ReadConfigValue(QStringLiteral("textver"), QString()), QStringLiteral("60"));
 
     // Nothing installed: the file is made from nothing, as always.
@@ -213,13 +207,13 @@ void TestContentFolders::startFolderPaths()
 
 void TestContentFolders::helpNamesTheFolders()
 {
-    const QString both = HelpText({path("data/stakanych"), path("installed")});
+    const QString both = HelpText({path("data/stakanych"), path("share/stakanych")});
     QVERIFY(both.contains(path("data/stakanych")));
-    QVERIFY(both.contains(path("installed")));
+    QVERIFY(both.contains(path("share/stakanych")));
     QVERIFY(both.contains(QStringLiteral("--version")));
     const QString alone = HelpText({path("here"), {}});
     QVERIFY(alone.contains(path("here")));
-    QVERIFY(!alone.contains(path("installed")));
+    QVERIFY(!alone.contains(path("share/stakanych")));
 }
 
 QTEST_GUILESS_MAIN(TestContentFolders)

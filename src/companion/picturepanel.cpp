@@ -46,9 +46,8 @@ void FrmStakan::ChangePicture(int mode)
 
 QString FrmStakan::ListPictures(const QString &mask)
 {
-    const QStringList names = listContentFiles(QStringLiteral("pics"), {mask});
     QString list;
-    for (const QString &name : names) {
+    for (const QString &name : listContentFiles(QStringLiteral("pics"), {mask})) {
         ++PictureCount;
         list += name + QLatin1Char('|');
     }

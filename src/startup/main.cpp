@@ -40,6 +40,12 @@ QIcon programIcon()
 
 int main(int argc, char **argv)
 {
+    // The program needs a real X11 screen for capture and window moves; under
+    // a Wayland session it runs through XWayland.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     {
         QStringList args;
         for (int i = 1; i < argc; ++i)
@@ -53,12 +59,6 @@ int main(int argc, char **argv)
             return 0;
         }
     }
-
-    // The program needs a real X11 screen for capture and window moves; under
-    // a Wayland session it runs through XWayland.
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && qEnvironmentVariableIsSet("DISPLAY") &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
     // The windows end the program themselves, each on its own terms.

@@ -2,6 +2,7 @@
 
 #include "core/appcontext.h"
 #include "core/clocktimer.h"
+#include "core/contentfolders.h"
 #include "core/cp1251.h"
 #include "platform/fakeplatform.h"
 #include "testsupport.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <optional>
 
 // The program's services for one test: the recording platform, scripted draws
 // and a fake clock, the settings at their defaults, in a content folder of its
@@ -16,6 +18,7 @@
 struct TestContext
 {
     QTemporaryDir dir;
+    std::optional<QTemporaryDir> installedDir;
     QString oldCwd = QDir::currentPath();
     stak::FakePlatform fake;
     stak::ScriptedRandom random{{0.5f}};
@@ -28,7 +31,22 @@ struct TestContext
         fake.clock = &clock;
         stak::LoadSettings(); // no config.cfg: every default
     }
-    ~TestContext() { QDir::setCurrent(oldCwd); }
+    ~TestContext()
+    {
+        stak::setInstalledContentFolder({});
+        QDir::setCurrent(oldCwd);
+    }
+
+    // The path of a file of the installed default content: a folder of its
+    // own, which the content paths fall back to from the first call on.
+    QString installed(const QString &name)
+    {
+        if (!installedDir) {
+            installedDir.emplace();
+            stak::setInstalledContentFolder(installedDir->path());
+        }
+        return installedDir->filePath(name);
+    }
 
     // Moves the fake clock on by ms, firing the program's clock timers at
     // their due times on the way.
@@ -45,9 +63,10 @@ struct TestContext
         clock.set(end);
     }
 
+    // A file of the test's folder, or any file named in full.
     void write(const QString &name, const QString &text) const
     {
-        writeTestFile(dir.filePath(name), stak::encodeCp1251(text));
+        writeTestFile(QDir(dir.path()).filePath(name), stak::encodeCp1251(text));
     }
     void writeImage(const QString &name, QSize size, QColor colour) const
     {
@@ -55,6 +74,7 @@ struct TestContext
         QImage img(size, QImage::Format_RGB32);
         img.fill(colour);
         // Qt writes no GIF; the program decides by content, so BMP data will do.
-        img.save(dir.filePath(name), name.endsWith(QStringLiteral(".gif")) ? "BMP" : nullptr);
+        img.save(QDir(dir.path()).filePath(name),
+                 name.endsWith(QStringLiteral(".gif")) ? "BMP" : nullptr);
     }
 };

@@ -5,8 +5,6 @@
 #include "core/random.h"
 #include "core/textfile.h"
 
-#include <QDir>
-
 namespace stak {
 
 void FrmStakan::ChangePicture(int mode)
@@ -48,11 +46,8 @@ void FrmStakan::ChangePicture(int mode)
 
 QString FrmStakan::ListPictures(const QString &mask)
 {
-    QDir dir(resolveContentPath(QStringLiteral("pics")));
-    const QStringList names =
-        dir.entryList({mask}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     QString list;
-    for (const QString &name : names) {
+    for (const QString &name : listContentFiles(QStringLiteral("pics"), {mask})) {
         ++PictureCount;
         list += name + QLatin1Char('|');
     }

@@ -1,14 +1,28 @@
 #include "core/contentpath.h"
 
+#include "core/contentfolders.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace stak {
 
-QString resolveContentPath(const QString &path)
+namespace {
+
+QString slashed(const QString &path)
 {
     QString p = path;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return p;
+}
+
+// The existing path whose components match p's without regard to case, the
+// exact one first; p itself when there is none.
+QString matchOnDisk(const QString &p)
+{
     if (p.isEmpty() || QFileInfo::exists(p))
         return p;
     // Walk the components, taking the one entry of each folder whose name
@@ -42,11 +56,68 @@ QString resolveContentPath(const QString &path)
     return current;
 }
 
+// p matched under the installed content folder, or empty when the folder is
+// not in use or p is absolute.
+QString inInstalledFolder(const QString &p)
+{
+    const QString installed = installedContentFolder();
+    if (installed.isEmpty() || QDir::isAbsolutePath(p))
+        return {};
+    return matchOnDisk(QDir::cleanPath(installed + QLatin1Char('/') + p));
+}
+
+} // namespace
+
+QString resolveContentPath(const QString &path)
+{
+    const QString p = slashed(path);
+    const QString own = matchOnDisk(p);
+    if (p.isEmpty() || QFileInfo::exists(own))
+        return own;
+    const QString installed = inInstalledFolder(p);
+    return !installed.isEmpty() && QFileInfo::exists(installed) ? installed : own;
+}
+
+QString writableContentPath(const QString &path, ContentWrite mode)
+{
+    const QString p = slashed(path);
+    if (p.isEmpty())
+        return p;
+    // Absolute, so that no later resolving can take it to the installed folder.
+    const QString own = QFileInfo(matchOnDisk(p)).absoluteFilePath();
+    if (mode == ContentWrite::Replace || QFileInfo::exists(own))
+        return own;
+    const QString installed = inInstalledFolder(p);
+    if (installed.isEmpty() || !QFileInfo(installed).isFile())
+        return own;
+    // A failed copy leaves the update to start from an empty file.
+    QDir().mkpath(QFileInfo(own).path());
+    QFile::copy(installed, own);
+    return own;
+}
+
 QStringList listContentFiles(const QString &folder, const QStringList &patterns)
 {
-    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : resolveContentPath(folder));
-    return dir.entryList(patterns, QDir::Files | QDir::NoDotAndDotDot,
-                         QDir::Name | QDir::IgnoreCase);
+    auto list = [&patterns](const QString &dir) {
+        return QDir(dir).entryList(patterns, QDir::Files | QDir::NoDotAndDotDot,
+                                   QDir::Name | QDir::IgnoreCase);
+    };
+    const QString f = slashed(folder);
+    QStringList names = list(f.isEmpty() ? QStringLiteral(".") : matchOnDisk(f));
+    const QString installed = inInstalledFolder(f.isEmpty() ? QStringLiteral(".") : f);
+    if (installed.isEmpty())
+        return names;
+    const QStringList more = list(installed);
+    if (more.isEmpty())
+        return names;
+    const qsizetype own = names.size();
+    for (const QString &name : more)
+        if (!names.first(own).contains(name, Qt::CaseInsensitive))
+            names.append(name);
+    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
 }
 
 bool contentFileExists(const QString &path)

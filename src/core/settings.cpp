@@ -10,6 +10,11 @@ QString configPath()
     return resolveContentPath(QStringLiteral(".\\config.cfg"));
 }
 
+QString configWritePath()
+{
+    return writableContentPath(QStringLiteral(".\\config.cfg"));
+}
+
 QString ReadConfigValue(const QString &key, const QString &defaultValue)
 {
     return readIniValue(configPath(), QStringLiteral("Stakanych"), key, defaultValue);
@@ -17,7 +22,8 @@ QString ReadConfigValue(const QString &key, const QString &defaultValue)
 
 bool WriteConfigValue(const QString &key, const QString &value, QString *error)
 {
-    return writeIniValue(configPath(), QStringLiteral("Stakanych"), key, value, error);
+    return writeIniValue(writableContentPath(QStringLiteral(".\\config.cfg"), ContentWrite::Update),
+                         QStringLiteral("Stakanych"), key, value, error);
 }
 
 qint32 configNumber(const QString &text)

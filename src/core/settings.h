@@ -27,9 +27,12 @@ struct Settings
 // The current application context's record.
 Settings &settings();
 
-// The configuration file, ".\config.cfg" in the current folder, section
-// "Stakanych".
+// The configuration file, ".\config.cfg" in the content folders, section
+// "Stakanych": read from where resolveContentPath finds it, written to the
+// current folder (a first write starts from the installed file, keeping its
+// comments and other keys).
 QString configPath();
+QString configWritePath();
 QString ReadConfigValue(const QString &key, const QString &defaultValue);
 // A failed write is reported (false, reason in *error); callers still update
 // the field for this run.

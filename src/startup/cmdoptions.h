@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/contentfolders.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,5 +20,11 @@ struct CommandLine
 
 // args: the arguments after the program's name.
 CommandLine ParseCommandLine(const QStringList &args);
+
+// What --help prints: what the program is, how a scenario is given and the
+// content folders the run would use.
+QString HelpText(const ContentFolders &folders);
+// What --version prints.
+QString VersionText();
 
 } // namespace stak

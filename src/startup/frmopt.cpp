@@ -1,6 +1,7 @@
 #include "startup/frmopt.h"
 
 #include "companion/picturebox.h"
+#include "core/contentfolders.h"
 #include "core/contentpath.h"
 #include "core/settings.h"
 #include "platform/platform.h"
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,7 +117,7 @@ FrmOpt::FrmOpt(PictureBox *panel, QWidget *parent)
     rule("Line1", {368, 0, 1, 417}, true);
     Drive1 = control<QComboBox>(this, "Drive1", {376, 0, 129, 21});
     const QString content = QDir::currentPath();
-    for (const Place &p : PicturePlaces(content))
+    for (const Place &p : PicturePlaces(content, installedContentFolder()))
         Drive1->addItem(p.caption, p.path);
     Dir1 = control<QListWidget>(this, "Dir1", {376, 24, 129, 96});
     static const char *const kTypes[] = {"bmp", "jpg", "gif", "*.*"};
@@ -356,7 +356,7 @@ void FrmOpt::Command3_Click()
     if (!failure.isEmpty())
         platform().messageBox(QStringLiteral("Не удалось сохранить настройки в файл %1:\r\n%2\r\n"
                                              "Новые настройки действуют до выхода из программы.")
-                                  .arg(QFileInfo(configPath()).absoluteFilePath(), failure),
+                                  .arg(configWritePath(), failure),
                               MsgButtons::Ok, QStringLiteral("Настройки"));
     if (pictureFailed)
         platform().messageBox(

@@ -1,4 +1,5 @@
 #include "core/appcontext.h"
+#include "core/contentfolders.h"
 #include "core/fonts.h"
 #include "platform/realplatform.h"
 #include "platform/session.h"
@@ -7,9 +8,36 @@
 #include "startup/startchain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QIcon>
+#include <QStandardPaths>
+#include <QTextStream>
 
 using namespace stak;
+
+namespace {
+
+// The run's content folders: the installed content lies at a fixed place
+// relative to the program, so that a staged or moved installation finds it.
+ContentFolders contentFoldersFrom(const QString &startFolder)
+{
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral(STAK_CONTENT_FROM_BINDIR));
+    return chooseContentFolders(
+        startFolder, installed,
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/stakanych.png").arg(size));
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -18,9 +46,24 @@ int main(int argc, char **argv)
     if (runsThroughXWayland(SessionEnvironment::current()))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
+    {
+        QStringList args;
+        for (int i = 1; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
+        const CommandLine asked = ParseCommandLine(args);
+        if (asked.help || asked.version) {
+            // Answered without a screen, a window or audio.
+            QCoreApplication core(argc, argv);
+            QTextStream(stdout) << (asked.help ? HelpText(contentFoldersFrom(QDir::currentPath()))
+                                               : VersionText());
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     // The windows end the program themselves, each on its own terms.
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(programIcon());
     // Every window is laid out in pixels for an 8-point MS Sans Serif.
     QFont classic;
     classic.setFamilies(msSansSerifFamilies());
@@ -33,7 +76,14 @@ int main(int argc, char **argv)
     AppContext context(&platform, &clock, &random);
     RunningMarker::removeOnSignals();
 
-    const CommandLine options = ParseCommandLine(app.arguments().mid(1));
+    CommandLine options = ParseCommandLine(app.arguments().mid(1));
+    const QString start = QDir::currentPath();
+    const ContentFolders folders = contentFoldersFrom(start);
+    QString why;
+    if (!useContentFolders(folders, &why))
+        QTextStream(stderr) << "stakanych: " << why << ", working in " << start << '\n';
+    else if (folders.user != start)
+        options.scenario = keepStartFolderPath(options.scenario, start);
     StartChain chain(options.scenario);
     chain.start();
     return app.exec();

@@ -20,11 +20,13 @@ QString ChosenPicturePath(const QString &folder, const QString &file)
     return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
 }
 
-QList<Place> PicturePlaces(const QString &contentFolder)
+QList<Place> PicturePlaces(const QString &contentFolder, const QString &installedFolder)
 {
-    QList<Place> places{{QStringLiteral("Папка Стаканыча"), contentFolder},
-                        {QStringLiteral("Домашняя папка"), QDir::homePath()},
-                        {QStringLiteral("Корень /"), QStringLiteral("/")}};
+    QList<Place> places{{QStringLiteral("Папка Стаканыча"), contentFolder}};
+    if (!installedFolder.isEmpty())
+        places.append({QStringLiteral("Общая папка Стаканыча"), installedFolder});
+    places.append({QStringLiteral("Домашняя папка"), QDir::homePath()});
+    places.append({QStringLiteral("Корень /"), QStringLiteral("/")});
     for (const QStorageInfo &v : QStorageInfo::mountedVolumes()) {
         const QString root = v.rootPath();
         // Disks and sticks the user mounted, not the system's own mounts.

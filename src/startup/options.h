@@ -15,13 +15,14 @@ std::array<int, 3> RescaleChances(std::array<int, 3> chances);
 // separator unless the folder already ends with one, and the chosen file.
 QString ChosenPicturePath(const QString &folder, const QString &file);
 
-// Where the picture chooser starts looking: the content folder, the home
-// folder, the file-system root and the mounted volumes, without repeats.
+// Where the picture chooser starts looking: the content folder, the installed
+// content folder when there is one, the home folder, the file-system root and
+// the mounted volumes, without repeats.
 struct Place
 {
     QString caption;
     QString path;
 };
-QList<Place> PicturePlaces(const QString &contentFolder);
+QList<Place> PicturePlaces(const QString &contentFolder, const QString &installedFolder = {});
 
 } // namespace stak

@@ -180,10 +180,10 @@ void FrmSpl::Form_Resize()
         return;
     m_started = true;
     StoryStep = 0;
-    {
-        // Opened for reading and writing and closed again: a missing tune
-        // leaves an empty file of its name and the show runs silently.
-        QFile music(resolveContentPath(kMusic));
+    if (!contentFileExists(kMusic)) {
+        // A missing tune leaves an empty file of its name (in the user's
+        // folder, never the installed one) and the show runs silently.
+        QFile music(writableContentPath(kMusic));
         if (music.open(QIODevice::ReadWrite))
             music.close();
     }

@@ -223,6 +223,14 @@ void TestScheduler::randomMode()
     fx->writeImage(QStringLiteral("pics/W.BMP"), {433, 225}, Qt::black);
     w->PictureCount = 0;
     QCOMPARE(w->ListPictures(QStringLiteral("*.bmp")), QStringLiteral("W.BMP|x.bmp|"));
+    // The installed pictures join the user's; the user's win a shared name.
+    fx->writeImage(fx->installed(QStringLiteral("pics/a.bmp")), {433, 225}, Qt::yellow);
+    fx->writeImage(fx->installed(QStringLiteral("pics/X.bmp")), {433, 225}, Qt::cyan);
+    w->PictureCount = 0;
+    QCOMPARE(w->ListPictures(QStringLiteral("*.bmp")), QStringLiteral("a.bmp|W.BMP|x.bmp|"));
+    fx->random.setValues({0.0f});
+    w->ChangePicture(2);
+    QCOMPARE(panelColour(), qRgb(255, 255, 0) & 0xFFFFFF);
 }
 
 void TestScheduler::panelPainting()

@@ -208,6 +208,14 @@ void TestFrmSpl::missingTuneLeavesAnEmptyFile()
     spl->close();
     QCOMPARE(closed.size(), 1);
     QCOMPARE(ctx->fake.music, (QStringList{"stop title.mp3", "close title.mp3"}));
+
+    // An installed tune is not hidden behind an empty file of the user's.
+    spl.reset();
+    QVERIFY(QFile::remove(tune.filePath()));
+    writeTestFile(ctx->installed(QStringLiteral("title.mp3")), "ID3");
+    spl = std::make_unique<FrmSpl>();
+    spl->Form_Resize();
+    QVERIFY(!QFileInfo::exists(tune.filePath()));
 }
 
 QTEST_MAIN(TestFrmSpl)

@@ -13,3 +13,4 @@ python3 "$here/signals.py" "$content"
 cmake -S "$here/pictures" -B "$here/../../build-pictures" >/dev/null
 cmake --build "$here/../../build-pictures" >/dev/null
 "$here/../../build-pictures/drawpics" "$content"
+"$here/../../build-pictures/drawpics" --icons "$here/../../data/icons/hicolor"

@@ -61,6 +61,9 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // drawpics --icons THEME_DIR: the program's icon instead of the content.
+    if (argc == 3 && QByteArrayView(argv[1]) == "--icons")
+        return pics::writeIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc < 2) {
         std::fprintf(stderr, "usage: drawpics CONTENT_DIR [NAME...]\n");
         return 2;

@@ -32,4 +32,8 @@ void oilcloth(QPainter &p, const QRectF &top, double frontDrop, const QColor &ch
               double cell);
 void kitchenWindow(QPainter &p, const QRectF &r, QRandomGenerator &rng, bool night = true);
 
+// The program's icon at every size of the hicolor theme, written as
+// THEME_DIR/NxN/apps/stakanych.png; false when a file cannot be written.
+bool writeIcons(const QString &themeDir);
+
 } // namespace pics

@@ -1,0 +1,44 @@
+#!/bin/bash
+# The Debian package: built with cpack, it names its library dependencies, its
+# section and maintainer and holds the program, the content and the desktop
+# files; unpacked into a root of its own, the program starts from an empty
+# folder and finds its content there.
+# Usage: deb_e2e.sh BUILD_DIR
+build=$(readlink -f "$1")
+. "$(dirname "$0")/../e2e/lib.sh"
+. "$(dirname "$0")/lib_install.sh"
+cpack -G DEB -B "$work/package" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack failed"; }
+deb=$(ls "$work"/package/stakanych_*.deb) || fail "no package"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+depends=$(field Depends)
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libsdl2-mixer-2.0-0 libsdl2-2.0-0 libc6; do
+    case "$depends" in *"$lib "*|*"$lib,"*|*"$lib") ;; *) fail "Depends lacks $lib: $depends" ;; esac
+done
+[ "$(field Section)" = games ] || fail "section: $(field Section)"
+case "$(field Maintainer)" in *"<"*"@"*">") ;; *) fail "maintainer: $(field Maintainer)" ;; esac
+[ "$(field Description | wc -l)" -gt 3 ] || fail "no long description"
+dpkg-deb -c "$deb" | awk '{ print $6 }' >"$work/contents"
+for f in ./usr/bin/stakanych ./usr/bin/stakanych-check ./usr/share/stakanych/text.tlk \
+    ./usr/share/applications/ru.stakanych.stakanych.desktop \
+    ./usr/share/metainfo/ru.stakanych.stakanych.metainfo.xml \
+    ./usr/share/icons/hicolor/48x48/apps/stakanych.png ./usr/share/man/man1/stakanych.1.gz; do
+    grep -qxF "$f" "$work/contents" || fail "the package lacks $f"
+done
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"
+bin="$root/usr/bin/stakanych"
+file "$bin" | grep -q "stripped" && ! file "$bin" | grep -q "not stripped" || fail "the program is not stripped"
+use_home
+answers_options "$root/usr/share/stakanych"
+
+start_display 1024x768
+run_app --
+through_readme
+companion=$(window "Стаканыч2003") || fail "no companion window"
+shows_picture "$companion" "$root/usr/share/stakanych/alk1.bmp"
+[ -d "$user" ] || fail "no user folder $user"
+close_companion
+echo "PASS"

@@ -23,7 +23,7 @@ endforeach()
 add_custom_target(manpages ALL DEPENDS ${stak_manpages})
 install(FILES ${stak_manpages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-set(STAK_MAINTAINER "Stakanych 2003 developers <dev@stakanych.ru>"
+set(STAK_MAINTAINER "Stakanych 2003 developers <master@stakanych.example>"
     CACHE STRING "Maintainer of the Debian package")
 set(CPACK_PACKAGE_NAME stakanych)
 set(CPACK_PACKAGE_VENDOR "Stakanych 2003 developers")
@@ -43,7 +43,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://stakanych.ru/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://stakanych.example/")
 # The libraries come from dpkg-shlibdeps; fonts with the metrics the windows
 # were laid out for are not linked and so are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

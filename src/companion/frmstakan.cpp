@@ -252,12 +252,17 @@ void FrmStakan::enableTimer1UnlessTagged()
 
 void FrmStakan::RunScenario(const QString &path)
 {
-    if (ScenarioBusy)
+    if (ScenarioBusy) {
+        if (scenarioTrace)
+            scenarioTrace(path + QStringLiteral(": не запущен: уже идёт другой сценарий"));
         return;
+    }
     ScenarioBusy = true;
     Timer1->stop();
     SetButtonsEnabled(false);
-    LoadScenarioLines(path);
+    if (!LoadScenarioLines(path) && scenarioTrace)
+        scenarioTrace(path + QStringLiteral(": не удалось прочитать файл, сценарий пуст"));
+    m_scenarioFile = path;
     InterpretScenario();
     SetButtonsEnabled(true);
     enableTimer1UnlessTagged();
@@ -272,9 +277,11 @@ void FrmStakan::SetButtonsEnabled(bool enabled)
         cmdU[k]->setEnabled(enabled);
 }
 
-void FrmStakan::LoadScenarioLines(const QString &path)
+bool FrmStakan::LoadScenarioLines(const QString &path)
 {
-    ScenarioLines = splitScenarioLines(readTextFile(path).value_or(QString()));
+    const auto text = readTextFile(path);
+    ScenarioLines = splitScenarioLines(text.value_or(QString()));
+    return text.has_value();
 }
 
 void FrmStakan::closeEvent(QCloseEvent *e)

@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "phrases/phrases.h"
 #include "platform/platform.h"
+#include "scenario/commands.h"
 #include "windows/frmtost.h"
 
 #include <cmath>
@@ -42,19 +43,13 @@ void FrmStakan::SayToast(const QString &text)
 
 void FrmStakan::SayVoice(const QString &text)
 {
-    QString file = text;
-    int number = 0;
-    if (file.startsWith(QStringLiteral("\\\\"))) {
-        // Voice phrase N; anything that is not a whole number means a random one.
-        bool ok = false;
-        const int n = file.mid(2).trimmed().toInt(&ok);
-        number = ok && n > 0 ? n : 0;
-        file.clear();
-    }
-    if (!file.isEmpty()) {
-        platform().playSound(file);
+    // Empty text or "\\N" means a voice phrase, anything else a WAV file.
+    const ScenarioArgument argument = ParseScenarioArgument(ArgumentKind::SoundOrPhrase, text);
+    if (!argument.phrase) {
+        platform().playSound(text);
         return;
     }
+    const int number = argument.number;
     const QString p = ReadPhrase(QStringLiteral("sound.tlk"), number);
     qsizetype q = p.indexOf(QStringLiteral("\r\n"));
     if (q == 0)

@@ -2,6 +2,7 @@
 
 #include "core/contentpath.h"
 #include "core/textfile.h"
+#include "scenario/commands.h"
 #include "scenario/scenarioline.h"
 
 #include <QSet>
@@ -33,7 +34,7 @@ QStringList CheckScenarioFile(const QString &file)
         const QString at = file + QLatin1Char(':') + QString::number(i + 1) + QStringLiteral(": ");
         const QString &cmd = line.command;
         const QString &arg = line.argument;
-        if (!IsScenarioCommand(cmd)) {
+        if (!FindScenarioCommand(cmd)) {
             out << at + QStringLiteral("unknown command '%1'").arg(cmd);
             continue;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/picture.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -40,9 +42,5 @@ private:
     QImage m_image;
     bool m_border = true;
 };
-
-// Loads a picture file (BMP, JPEG, GIF, decided by content, not by name)
-// through the content path resolver; a null image when it cannot.
-QImage loadPicture(const QString &path);
 
 } // namespace stak

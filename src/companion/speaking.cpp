@@ -13,16 +13,9 @@ namespace stak {
 
 void FrmStakan::SayText(const QString &text)
 {
-    QString s = ReadPhrase(QStringLiteral("text.tlk"), 0);
-    const QString marker = QStringLiteral("%exescript%");
-    if (s.contains(marker)) {
-        s.remove(QStringLiteral("\r\n"));
-        s.remove(marker);
-        while (s.startsWith(QLatin1Char(' ')))
-            s.remove(0, 1);
-        while (s.endsWith(QLatin1Char(' ')))
-            s.chop(1);
-        RunScenario(s);
+    const QString s = ReadPhrase(QStringLiteral("text.tlk"), 0);
+    if (const auto scenario = ExescriptScenario(s)) {
+        RunScenario(*scenario);
         return;
     }
     Label1->setCaption(text.isEmpty() ? s : text);
@@ -49,19 +42,11 @@ void FrmStakan::SayVoice(const QString &text)
         platform().playSound(text);
         return;
     }
-    const int number = argument.number;
-    const QString p = ReadPhrase(QStringLiteral("sound.tlk"), number);
-    qsizetype q = p.indexOf(QStringLiteral("\r\n"));
-    if (q == 0)
-        q = p.indexOf(QStringLiteral("\r\n"), 1);
-    QString name = p;
-    if (q >= 0) {
-        Label1->setCaption(p.mid(q + 2));
-        name = p.left(q);
-    }
-    // A bare marker line leaves a line break in front of the file name.
-    while (name.startsWith(QLatin1Char('\r')) || name.startsWith(QLatin1Char('\n')))
-        name.remove(0, 1);
+    const VoicePhrase voice =
+        SplitVoicePhrase(ReadPhrase(QStringLiteral("sound.tlk"), argument.number));
+    if (voice.caption)
+        Label1->setCaption(*voice.caption);
+    const QString &name = voice.file;
     platform().playSound(QStringLiteral(".\\wav\\") + name);
     if (name == QStringLiteral("rukidroz.wav"))
         shakeWindow();

@@ -1,24 +1,35 @@
 #include "scenario/checker.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
-// stakanych-check FILE...: reports the problems of scenario files like a
-// compiler does; exit status 1 when anything was reported.
+// stakanych-check [FOLDER | FILE...]: reports what would go wrong with a
+// content folder (the current one without arguments) or with single content
+// files, one "FILE:LINE: message" a line, like a compiler; exit status 1 when
+// anything was reported.
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList files = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
     QTextStream out(stdout);
-    if (files.isEmpty()) {
-        QTextStream(stderr) << "usage: stakanych-check FILE...\n";
-        return 2;
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        out << "Использование: stakanych-check [ПАПКА | ФАЙЛ...]\n"
+               "Проверяет папку с содержимым Стаканыча (без аргументов - текущую) или\n"
+               "отдельные файлы и сообщает о каждой ошибке строкой ФАЙЛ:СТРОКА: сообщение.\n"
+               "Код выхода 1, если что-то найдено.\n";
+        return 0;
     }
+    if (args.isEmpty())
+        args << QString();
     bool reported = false;
-    for (const QString &file : files)
-        for (const QString &problem : stak::CheckScenarioFile(file)) {
+    for (const QString &arg : std::as_const(args)) {
+        const QStringList problems = arg.isEmpty() || QFileInfo(arg).isDir()
+                                         ? stak::CheckContentFolder(arg)
+                                         : stak::CheckContentFile(arg);
+        for (const QString &problem : problems)
             out << problem << '\n';
-            reported = true;
-        }
+        reported |= !problems.isEmpty();
+    }
     return reported ? 1 : 0;
 }

@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,7 +32,6 @@ private slots:
     void voicePhrasesHaveWavs();
     void pictures_data();
     void pictures();
-    void scenariosPassTheChecker();
     void linuxCopiesReadTheSame_data();
     void linuxCopiesReadTheSame();
     void userButtonsHaveScenarios();
@@ -157,17 +155,6 @@ void TestContent::pictures()
         QCOMPARE(img.size(), size);
     else
         QVERIFY(img.width() <= 433 && img.height() <= 225);
-}
-
-void TestContent::scenariosPassTheChecker()
-{
-    QStringList files = QDir().entryList({"*.scn", "*.but"}, QDir::Files);
-    files.removeAll(QStringLiteral("user.but"));
-    QVERIFY(files.size() >= 8);
-    QProcess check;
-    check.start(QStringLiteral(STAK_CHECKER), files);
-    QVERIFY(check.waitForFinished(60000));
-    QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
 }
 
 void TestContent::linuxCopiesReadTheSame_data()

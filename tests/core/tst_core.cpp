@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
+#include "core/wavfile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -40,6 +41,8 @@ private slots:
     void loadSettings_data();
     void loadSettings();
     void randomRange();
+    void wavProblems_data();
+    void wavProblems();
 
 private:
     QByteArray read(const QString &name)
@@ -308,6 +311,38 @@ void TestCore::randomRange()
     QCOMPARE(drawWhole(0.99999994f, 5), 5);
     QCOMPARE(drawWhole(0.99999994f, 60000), 60000);
     QCOMPARE(drawWhole(0.5f, 1), 1);
+}
+
+void TestCore::wavProblems_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem"); // part of the reason; empty: plays
+    const QByteArray sound = wavChunk("data", QByteArray(100, 'x'));
+    QTest::newRow("16-bit PCM") << wavFile(wavFormat(1, 1, 22050, 16) + sound) << "";
+    QTest::newRow("other chunks first, odd sizes padded")
+        << wavFile(wavChunk("LIST", "abc") + wavFormat(3, 2, 44100, 32) + wavChunk("fact", "x") +
+                   sound)
+        << "";
+    QTest::newRow("IMA ADPCM") << wavFile(wavFormat(0x11, 1, 8000, 4) + sound) << "";
+    QTest::newRow("not RIFF") << QByteArray("ID3\x03 an mp3 file") << "RIFF/WAVE";
+    QTest::newRow("no format") << wavFile(sound) << "fmt";
+    QTest::newRow("no data") << wavFile(wavFormat(1, 1, 22050, 16)) << "data";
+    QTest::newRow("empty data") << wavFile(wavFormat(1, 1, 22050, 16) + wavChunk("data", {}))
+                                << "data";
+    QTest::newRow("MP3 inside") << wavFile(wavFormat(0x55, 1, 22050, 0) + sound) << "85";
+    QTest::newRow("12-bit PCM") << wavFile(wavFormat(1, 1, 22050, 12) + sound) << "12 бит";
+    QTest::newRow("no channels") << wavFile(wavFormat(1, 0, 22050, 16) + sound) << "каналов";
+    QTest::newRow("cut header") << QByteArray("RIFF\x10\0\0\0WAVEfmt \x10\0\0\0\x01", 21) << "fmt";
+}
+
+void TestCore::wavProblems()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    const auto got = WavProblem(bytes);
+    QCOMPARE(got.has_value(), !problem.isEmpty());
+    if (got)
+        QVERIFY2(got->contains(problem), qPrintable(*got));
 }
 
 QTEST_MAIN(TestCore)

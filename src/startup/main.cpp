@@ -34,7 +34,7 @@ int main(int argc, char **argv)
     RunningMarker::removeOnSignals();
 
     const CommandLine options = ParseCommandLine(app.arguments().mid(1));
-    StartChain chain(options.scenario);
+    StartChain chain(options.scenario, options.trace);
     chain.start();
     return app.exec();
 }

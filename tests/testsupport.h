@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <QtTest>
 
 // Writes a test's file byte for byte, making its folders first; relative
@@ -20,4 +21,33 @@ inline void writeTestFile(const QString &name, const QByteArray &bytes)
 inline float drawFor(int n, int count)
 {
     return float((n - 0.5) / count);
+}
+
+// A RIFF chunk; the body is padded to an even size.
+inline QByteArray wavChunk(const char *id, const QByteArray &body)
+{
+    QByteArray c(id, 4);
+    const quint32 size = qToLittleEndian(quint32(body.size()));
+    c.append(reinterpret_cast<const char *>(&size), 4);
+    return c + body + (body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+}
+// A WAV format chunk.
+inline QByteArray wavFormat(quint16 tag, quint16 channels, quint32 rate, quint16 bits)
+{
+    QByteArray f(16, '\0');
+    qToLittleEndian(tag, f.data());
+    qToLittleEndian(channels, f.data() + 2);
+    qToLittleEndian(rate, f.data() + 4);
+    qToLittleEndian(bits, f.data() + 14);
+    return wavChunk("fmt ", f);
+}
+// A RIFF/WAVE file of the given chunks.
+inline QByteArray wavFile(const QByteArray &chunks)
+{
+    return wavChunk("RIFF", "WAVE" + chunks);
+}
+// A short sound the program can play.
+inline QByteArray playableWav()
+{
+    return wavFile(wavFormat(1, 1, 8000, 8) + wavChunk("data", QByteArray(800, '\x80')));
 }

@@ -1,6 +1,7 @@
 #include "companion/frmstakan.h"
 
 #include "companion/picturebox.h"
+#include "companion/userbuttons.h"
 #include "companion/vblabel.h"
 #include "core/contentpath.h"
 #include "core/random.h"
@@ -118,7 +119,7 @@ void FrmStakan::Label1_DblClick()
 
 void FrmStakan::cmdU_Click(int index)
 {
-    const QString file = QStringLiteral("button%1.but").arg(index);
+    const QString file = UserButtonScenario(index);
     if (contentFileExists(file))
         RunScenario(file);
 }

@@ -1,6 +1,7 @@
 #include "companion/frmstakan.h"
 
 #include "companion/picturebox.h"
+#include "companion/userbuttons.h"
 #include "companion/vblabel.h"
 #include "core/contentpath.h"
 #include "core/credits.h"
@@ -8,6 +9,7 @@
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
+#include "phrases/phrases.h"
 #include "platform/platform.h"
 #include "startup/runningmarker.h"
 
@@ -173,15 +175,9 @@ void FrmStakan::loadVoiceMenu()
     const auto text = readTextFile(QStringLiteral("sound.tlk"));
     if (!text)
         return;
-    const QStringList lines = splitLines(*text);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!lines[i].startsWith(QLatin1Char('>')))
-            continue;
-        if (i + 1 >= lines.size())
-            break;
-        ++i; // the entry's text line is taken whatever it holds
+    for (const VoiceMenuItem &item : VoiceMenuItems(splitLines(*text))) {
         const int k = int(mtx.size());
-        QAction *a = mtost->addAction(lines[i]);
+        QAction *a = mtost->addAction(item.caption);
         a->setObjectName(QStringLiteral("mtx%1").arg(k));
         connect(a, &QAction::triggered, this,
                 [this, k] { SayVoice(QStringLiteral("\\\\") + QString::number(k)); });
@@ -194,18 +190,13 @@ void FrmStakan::loadUserButtons()
     const auto text = readTextFile(QStringLiteral("user.but"));
     if (!text)
         return;
-    const QStringList lines = splitLines(*text);
-    const QString marker = QStringLiteral("%>!<%");
-    for (int k = 1; k <= 5 && k <= lines.size(); ++k) {
-        const QString &line = lines[k - 1];
-        if (line.trimmed().isEmpty())
+    const auto buttons = ParseUserButtons(splitLines(*text));
+    for (int k = 1; k <= 5; ++k) {
+        if (!buttons[k])
             continue;
-        QString caption = line;
-        caption.remove(marker);
-        caption = caption.trimmed();
-        if (!line.contains(marker))
+        if (!buttons[k]->hidden)
             cmdU[k]->show();
-        cmdU[k]->setText(caption);
+        cmdU[k]->setText(buttons[k]->caption);
     }
 }
 
@@ -252,12 +243,17 @@ void FrmStakan::enableTimer1UnlessTagged()
 
 void FrmStakan::RunScenario(const QString &path)
 {
-    if (ScenarioBusy)
+    if (ScenarioBusy) {
+        if (scenarioTrace)
+            scenarioTrace(path + QStringLiteral(": не запущен: уже идёт другой сценарий"));
         return;
+    }
     ScenarioBusy = true;
     Timer1->stop();
     SetButtonsEnabled(false);
-    LoadScenarioLines(path);
+    if (!LoadScenarioLines(path) && scenarioTrace)
+        scenarioTrace(path + QStringLiteral(": не удалось прочитать файл, сценарий пуст"));
+    m_scenarioFile = path;
     InterpretScenario();
     SetButtonsEnabled(true);
     enableTimer1UnlessTagged();
@@ -272,9 +268,11 @@ void FrmStakan::SetButtonsEnabled(bool enabled)
         cmdU[k]->setEnabled(enabled);
 }
 
-void FrmStakan::LoadScenarioLines(const QString &path)
+bool FrmStakan::LoadScenarioLines(const QString &path)
 {
-    ScenarioLines = splitScenarioLines(readTextFile(path).value_or(QString()));
+    const auto text = readTextFile(path);
+    ScenarioLines = splitScenarioLines(text.value_or(QString()));
+    return text.has_value();
 }
 
 void FrmStakan::closeEvent(QCloseEvent *e)

@@ -2,6 +2,7 @@
 
 #include "scenario/frmcar.h"
 #include "scenario/frmscr.h"
+#include "scenario/scenariohost.h"
 #include "windows/frmtost.h"
 
 #include <QImage>
@@ -20,8 +21,9 @@ namespace stak {
 class PictureBox;
 class VbLabel;
 
-// The companion window: the drinking buddy itself.
-class FrmStakan : public QWidget
+// The companion window: the drinking buddy itself, and the host that
+// scenarios run on.
+class FrmStakan : public QWidget, public ScenarioHost
 {
     Q_OBJECT
 public:
@@ -35,16 +37,19 @@ public:
     // --- scenario runs
     void RunScenario(const QString &path);
     void SetButtonsEnabled(bool enabled);
-    void LoadScenarioLines(const QString &path);
+    // False when the file cannot be read: the scenario is then empty.
+    bool LoadScenarioLines(const QString &path);
     // Runs ScenarioLines; returns when done or when a run ends early.
     void InterpretScenario();
     QStringList ScenarioLines;
     bool ScenarioBusy = false;
+    // Where runs report their lines, when set (the --trace option).
+    ScenarioTrace scenarioTrace;
 
     // --- speaking actions
-    void SayText(const QString &text);
-    void SayToast(const QString &text);
-    void SayVoice(const QString &text);
+    void SayText(const QString &text) override;
+    void SayToast(const QString &text) override;
+    void SayVoice(const QString &text) override;
 
     // --- picture panel
     void ChangePicture(int mode);
@@ -62,10 +67,10 @@ public:
 
     // --- effects. Those taking a count return false, doing nothing, when the
     // count is not a whole number.
-    void DoublePicture();
-    bool GlitchPicture(const QString &count);
-    bool Frolic(const QString &count);
-    void SetCdDoor(const QString &state);
+    void DoublePicture() override;
+    bool GlitchPicture(const QString &count) override;
+    bool Frolic(const QString &count) override;
+    void SetCdDoor(const QString &state) override;
     bool FrolicFromButton = false;
 
     // --- buttons
@@ -86,7 +91,7 @@ public:
     void RunModalWindow(QWidget *window);
 
     // Ends the program: the running marker is deleted first.
-    [[noreturn]] void Form_Unload();
+    [[noreturn]] void Form_Unload() override;
 
     // Timer1's tag: "no!" keeps the event timer off.
     QString timer1Tag;
@@ -128,6 +133,16 @@ public:
     FrmScr *frolicWindow() const { return m_scr; }
     void setFrolicWindow(FrmScr *w) { m_scr = w; }
 
+    // --- what scenarios do to the window besides the operations above
+    void setPictureFrame(bool on) override;
+    void clearPicture() override;
+    void setPictureVisible(bool visible) override;
+    bool paintPicture(const QString &path, int x, int y) override;
+    void setUserButtonVisible(int k, bool visible) override;
+    void setEventTimer(bool on) override;
+    void setWindowVisible(bool visible) override;
+    ScenarioCaricature &caricature() override;
+
     static QString windowTitleText();
     static QString greetingText();
     static QStringList hintLines();
@@ -155,6 +170,7 @@ private:
     QPointer<FrmCar> m_car;
     bool m_newYearGreeted = false;
     bool m_screenCopyFailureTold = false;
+    QString m_scenarioFile; // the scenario being run, for the trace
 };
 
 } // namespace stak

@@ -1,7 +1,5 @@
 #include "companion/picturebox.h"
 
-#include "core/contentpath.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 

@@ -5,6 +5,7 @@
 #include "core/random.h"
 #include "phrases/phrases.h"
 #include "platform/platform.h"
+#include "scenario/commands.h"
 #include "windows/frmtost.h"
 
 #include <cmath>
@@ -14,16 +15,9 @@ namespace stak {
 
 void FrmStakan::SayText(const QString &text)
 {
-    QString s = ReadPhrase(QStringLiteral("text.tlk"), 0);
-    const QString marker = QStringLiteral("%exescript%");
-    if (s.contains(marker)) {
-        s.remove(QStringLiteral("\r\n"));
-        s.remove(marker);
-        while (s.startsWith(QLatin1Char(' ')))
-            s.remove(0, 1);
-        while (s.endsWith(QLatin1Char(' ')))
-            s.chop(1);
-        RunScenario(s);
+    const QString s = ReadPhrase(QStringLiteral("text.tlk"), 0);
+    if (const auto scenario = ExescriptScenario(s)) {
+        RunScenario(*scenario);
         return;
     }
     Label1->setCaption(text.isEmpty() ? s : text);
@@ -44,31 +38,17 @@ void FrmStakan::SayToast(const QString &text)
 
 void FrmStakan::SayVoice(const QString &text)
 {
-    QString file = text;
-    int number = 0;
-    if (file.startsWith(QStringLiteral("\\\\"))) {
-        // Voice phrase N; anything that is not a whole number means a random one.
-        bool ok = false;
-        const int n = file.mid(2).trimmed().toInt(&ok);
-        number = ok && n > 0 ? n : 0;
-        file.clear();
-    }
-    if (!file.isEmpty()) {
-        platform().playSound(file);
+    // Empty text or "\\N" means a voice phrase, anything else a WAV file.
+    const ScenarioArgument argument = ParseScenarioArgument(ArgumentKind::SoundOrPhrase, text);
+    if (!argument.phrase) {
+        platform().playSound(text);
         return;
     }
-    const QString p = ReadPhrase(QStringLiteral("sound.tlk"), number);
-    qsizetype q = p.indexOf(QStringLiteral("\r\n"));
-    if (q == 0)
-        q = p.indexOf(QStringLiteral("\r\n"), 1);
-    QString name = p;
-    if (q >= 0) {
-        Label1->setCaption(p.mid(q + 2));
-        name = p.left(q);
-    }
-    // A bare marker line leaves a line break in front of the file name.
-    while (name.startsWith(QLatin1Char('\r')) || name.startsWith(QLatin1Char('\n')))
-        name.remove(0, 1);
+    const VoicePhrase voice =
+        SplitVoicePhrase(ReadPhrase(QStringLiteral("sound.tlk"), argument.number));
+    if (voice.caption)
+        Label1->setCaption(*voice.caption);
+    const QString &name = voice.file;
     platform().playSound(QStringLiteral(".\\wav\\") + name);
     if (name == QStringLiteral("rukidroz.wav"))
         shakeWindow();

@@ -1,7 +1,7 @@
 #include "core/ini.h"
 
 #include "core/contentpath.h"
-#include "core/cp1251.h"
+#include "core/textfile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -78,7 +78,7 @@ QString readIniValue(const QString &file, const QString &section, const QString 
     if (!f.open(QIODevice::ReadOnly))
         return defaultValue;
     bool inSection = false;
-    for (const Line &l : splitKeepingEnds(decodeCp1251(f.readAll()))) {
+    for (const Line &l : splitKeepingEnds(decodeContentText(f.readAll()))) {
         if (auto s = sectionOf(l.text)) {
             inSection = s->compare(section, Qt::CaseInsensitive) == 0;
             continue;
@@ -95,10 +95,15 @@ bool writeIniValue(const QString &file, const QString &section, const QString &k
 {
     const QString path = resolveContentPath(file);
     QString text;
+    // The file is written back in the encoding it was read in.
+    TextEncoding encoding = TextEncoding::Cp1251;
     {
         QFile f(path);
-        if (f.exists() && f.open(QIODevice::ReadOnly))
-            text = decodeCp1251(f.readAll());
+        if (f.exists() && f.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = f.readAll();
+            encoding = detectTextEncoding(bytes);
+            text = decodeContentText(bytes);
+        }
     }
     QList<Line> lines = splitKeepingEnds(text);
     QString eol = QStringLiteral("\r\n");
@@ -149,7 +154,7 @@ bool writeIniValue(const QString &file, const QString &section, const QString &k
             *error = f.errorString();
         return false;
     }
-    f.write(encodeCp1251(out));
+    f.write(encodeContentText(out, encoding));
     if (!f.commit()) {
         if (error)
             *error = f.errorString();

@@ -6,7 +6,8 @@ namespace stak {
 
 // INI files as the program's configuration uses them: sections and keys match
 // without regard to case, values are read with surrounding blanks removed and
-// cut to 254 characters. The file is Windows-1251 text.
+// cut to 254 characters. The file is Windows-1251 or UTF-8 text (see
+// decodeContentText); writing keeps its encoding and line ends.
 QString readIniValue(const QString &file, const QString &section, const QString &key,
                      const QString &defaultValue);
 

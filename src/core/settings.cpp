@@ -26,13 +26,18 @@ bool WriteConfigValue(const QString &key, const QString &value, QString *error)
                          QStringLiteral("Stakanych"), key, value, error);
 }
 
-qint32 configNumber(const QString &text)
+std::optional<qint32> ParseConfigNumber(const QString &text)
 {
     bool ok = false;
     const qint64 v = text.trimmed().toLongLong(&ok, 10);
     if (!ok || v < INT32_MIN || v > INT32_MAX)
-        return 0;
+        return std::nullopt;
     return qint32(v);
+}
+
+qint32 configNumber(const QString &text)
+{
+    return ParseConfigNumber(text).value_or(0);
 }
 
 void LoadSettingsAfterExescript(Settings &s)

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace stak {
 
@@ -39,7 +40,9 @@ QString ReadConfigValue(const QString &key, const QString &defaultValue);
 bool WriteConfigValue(const QString &key, const QString &value, QString *error = nullptr);
 
 // Decimal whole number as the configuration writes it: optional sign, digits,
-// blanks around. Anything else, or a value outside 32 bits, gives 0.
+// blanks around. Anything else, or a value outside 32 bits, gives no value.
+std::optional<qint32> ParseConfigNumber(const QString &text);
+// The same, 0 when the text is not such a number.
 qint32 configNumber(const QString &text);
 
 // Fills the record from config.cfg with every default and clamp, exescript

@@ -6,16 +6,32 @@
 
 namespace stak {
 
-// Bytes of a content file as text: UTF-8 when they start with a UTF-8 byte
-// order mark (the mark dropped), Windows-1251 otherwise.
+// How a content file's bytes hold its text.
+enum class TextEncoding {
+    Cp1251,  // Windows-1251, as the program's content has always been written
+    Utf8,    // UTF-8 without a byte order mark, as Linux editors write it
+    Utf8Bom, // UTF-8 after a byte order mark
+};
+
+// The encoding of a content file: UTF-8 when the bytes start with a UTF-8 byte
+// order mark, or when they are valid UTF-8 and hold at least one non-ASCII
+// character (Russian text in Windows-1251 is practically never valid UTF-8);
+// Windows-1251 otherwise.
+TextEncoding detectTextEncoding(QByteArrayView bytes);
+
+// Bytes of a content file as text, in the encoding detectTextEncoding finds
+// (a byte order mark dropped).
 QString decodeContentText(QByteArrayView bytes);
+
+// Text as bytes in the given encoding, a byte order mark first for Utf8Bom.
+QByteArray encodeContentText(QStringView text, TextEncoding encoding);
 
 // Reads a whole content file through the content path resolver. Empty optional
 // when the file cannot be read.
 std::optional<QString> readTextFile(const QString &path);
 
-// Lines as phrase, order, date and button files see them: a line ends at CR or
-// at CR LF; a final line break adds no empty line; empty text has no lines.
+// Lines as phrase, order, date and button files see them: a line ends at CR LF,
+// CR or LF; a final line break adds no empty line; empty text has no lines.
 QStringList splitLines(const QString &text);
 
 // Lines of a scenario: CR LF, LF and CR all end a line; the empty text gives no

@@ -67,39 +67,83 @@ int PickPhraseNumber(const QString &fileName, int count)
     return candidate;
 }
 
+PhraseFile ParsePhraseFile(const QString &text)
+{
+    PhraseFile f;
+    f.lines = splitLines(text);
+    bool ok = false;
+    const int count = f.lines.value(0).trimmed().toInt(&ok);
+    if (ok && count >= 1)
+        f.count = count;
+    for (qsizetype i = 1; i < f.lines.size(); ++i) {
+        const QString &line = f.lines[i];
+        if (line.startsWith(QLatin1Char('>')))
+            f.phrases.append({i, line.mid(1) + QStringLiteral("\r\n")});
+        else if (!f.phrases.isEmpty())
+            f.phrases.last().text += line + QStringLiteral("\r\n");
+    }
+    return f;
+}
+
 QString ReadPhrase(const QString &fileName, int number)
 {
     const auto text = readTextFile(fileName);
     if (!text)
         return {};
-    const QStringList lines = splitLines(*text);
-    if (lines.size() < 2)
-        return {};
-    bool ok = false;
-    const int count = lines[0].trimmed().toInt(&ok);
-    if (!ok || count < 1)
+    const PhraseFile file = ParsePhraseFile(*text);
+    if (file.lines.size() < 2 || !file.count)
         return {};
     reseedFromClock();
     if (number == 0)
-        number = PickPhraseNumber(fileName, count);
-    int k = 0;
-    bool inPhrase = false;
-    QString result;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.startsWith(QLatin1Char('>'))) {
-            ++k;
-            if (k == number) {
-                inPhrase = true;
-                line.remove(0, 1);
-            } else if (k == number + 1) {
-                break;
-            }
-        }
-        if (inPhrase)
-            result += line + QStringLiteral("\r\n");
+        number = PickPhraseNumber(fileName, *file.count);
+    if (number < 1 || number > file.phrases.size())
+        return {};
+    return file.phrases[number - 1].text;
+}
+
+VoicePhrase SplitVoicePhrase(const QString &phrase)
+{
+    VoicePhrase v{phrase, std::nullopt};
+    qsizetype q = phrase.indexOf(QStringLiteral("\r\n"));
+    if (q == 0)
+        q = phrase.indexOf(QStringLiteral("\r\n"), 1);
+    if (q >= 0) {
+        v.caption = phrase.mid(q + 2);
+        v.file = phrase.left(q);
     }
-    return result;
+    // A bare marker line leaves a line break in front of the file name.
+    while (v.file.startsWith(QLatin1Char('\r')) || v.file.startsWith(QLatin1Char('\n')))
+        v.file.remove(0, 1);
+    return v;
+}
+
+std::optional<QString> ExescriptScenario(const QString &phrase)
+{
+    const QString marker = QStringLiteral("%exescript%");
+    if (!phrase.contains(marker))
+        return std::nullopt;
+    QString s = phrase;
+    s.remove(QStringLiteral("\r\n"));
+    s.remove(marker);
+    while (s.startsWith(QLatin1Char(' ')))
+        s.remove(0, 1);
+    while (s.endsWith(QLatin1Char(' ')))
+        s.chop(1);
+    return s;
+}
+
+QList<VoiceMenuItem> VoiceMenuItems(const QStringList &lines)
+{
+    QList<VoiceMenuItem> items;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith(QLatin1Char('>')))
+            continue;
+        if (i + 1 >= lines.size())
+            break;
+        items.append({i, lines[i + 1]});
+        ++i; // the caption line is taken whatever it holds
+    }
+    return items;
 }
 
 } // namespace stak

@@ -1,32 +1,55 @@
+#include "core/contentfolders.h"
 #include "scenario/checker.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTextStream>
 
-// stakanych-check FILE...: reports the problems of scenario files like a
-// compiler does; exit status 1 when anything was reported.
+namespace {
+// The user's own content folder is checked as the program runs in it: over
+// the installed default content, which fills in every file the user has not
+// replaced. An author's folder stands alone.
+void useInstalledContentBeneath(const QString &folder)
+{
+    const QString checked = QDir::cleanPath(QDir(folder).absolutePath());
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral(STAK_CONTENT_FROM_BINDIR));
+    const stak::ContentFolders folders = stak::chooseContentFolders(
+        checked, installed, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    stak::setInstalledContentFolder(QDir::cleanPath(folders.user) == checked ? folders.installed
+                                                                             : QString());
+}
+} // namespace
+
+// stakanych-check [FOLDER | FILE...]: reports what would go wrong with a
+// content folder (the current one without arguments) or with single content
+// files, one "FILE:LINE: message" a line, like a compiler; exit status 1 when
+// anything was reported.
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList files = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
     QTextStream out(stdout);
-    if (files.contains(QStringLiteral("--help")) || files.contains(QStringLiteral("-h"))) {
-        out << "usage: stakanych-check FILE...\n"
-               "Checks scenario files of Stakanych 2003 and reports each problem as\n"
-               "FILE:LINE: message (unknown commands, bad numbers, missing files).\n"
-               "File names in the scenarios are taken relative to the current folder.\n"
-               "Exit status: 0 nothing reported, 1 problems reported, 2 no file given.\n";
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        out << "Использование: stakanych-check [ПАПКА | ФАЙЛ...]\n"
+               "Проверяет папку с содержимым Стаканыча (без аргументов - текущую) или\n"
+               "отдельные файлы и сообщает о каждой ошибке строкой ФАЙЛ:СТРОКА: сообщение.\n"
+               "Код выхода 1, если что-то найдено.\n";
         return 0;
     }
-    if (files.isEmpty()) {
-        QTextStream(stderr) << "usage: stakanych-check FILE...\n";
-        return 2;
-    }
+    if (args.isEmpty())
+        args << QString();
     bool reported = false;
-    for (const QString &file : files)
-        for (const QString &problem : stak::CheckScenarioFile(file)) {
+    for (const QString &arg : std::as_const(args)) {
+        const bool folder = arg.isEmpty() || QFileInfo(arg).isDir();
+        useInstalledContentBeneath(folder ? arg : QFileInfo(arg).path());
+        const QStringList problems =
+            folder ? stak::CheckContentFolder(arg) : stak::CheckContentFile(arg);
+        for (const QString &problem : problems)
             out << problem << '\n';
-            reported = true;
-        }
+        reported |= !problems.isEmpty();
+    }
     return reported ? 1 : 0;
 }

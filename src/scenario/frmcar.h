@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scenario/scenariohost.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -12,19 +14,19 @@ class PictureBox;
 // The caricature window that scenarios prepare, show and offer to close. The
 // companion keeps one instance, created hidden on first use; closing it
 // deletes it, so the next use starts from the design state.
-class FrmCar : public QWidget
+class FrmCar : public QWidget, public ScenarioCaricature
 {
     Q_OBJECT
 public:
     FrmCar();
 
-    void toon();
+    void toon() override;
     // False, leaving the window as it is, when the picture cannot be loaded.
-    bool toonpic(const QString &path);
-    void toonpichide();
-    bool toonminipic(const QString &path);
-    void toonminihide();
-    void toonclose();
+    bool toonpic(const QString &path) override;
+    void toonpichide() override;
+    bool toonminipic(const QString &path) override;
+    void toonminihide() override;
+    void toonclose() override;
 
     QWidget *Picture1 = nullptr;
     QPushButton *Command1 = nullptr;

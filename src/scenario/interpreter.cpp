@@ -1,160 +1,217 @@
-#include "companion/frmstakan.h"
-
-#include "companion/picturebox.h"
+#include "core/clock.h"
 #include "core/settings.h"
 #include "core/textfile.h"
 #include "platform/platform.h"
-#include "scenario/frmcar.h"
+#include "scenario/commands.h"
+#include "scenario/scenariohost.h"
 #include "scenario/scenarioline.h"
-
-#include <QPushButton>
-#include <QTimer>
 
 namespace stak {
 
 namespace {
 const QString kErrorTitle = QStringLiteral("Ошибка");
-}
 
-void FrmStakan::InterpretScenario()
+// One run: the run-local state and the trace.
+class Run
 {
-    qint32 PicX = 0;
-    qint32 PicY = 0;
-    QString IncludeText;
-    const qsizetype last = ScenarioLines.size() - 1;
+public:
+    Run(ScenarioHost &host, const QString &file, const ScenarioTrace &trace)
+        : m_host(host), m_file(file), m_trace(trace), m_start(programClock().now())
+    {
+    }
 
-    for (qsizetype i = 0; i <= last; ++i) {
-        platform().processEvents();
-        const QString raw = ScenarioLines.value(i);
-        const ScenarioLine line = ParseScenarioLine(raw, IncludeText);
-        if (line.comment)
-            continue;
-        const QString &cmd = line.command;
-        const QString &arg = line.argument;
-
-        // A failing line is named to the user and ends the run.
-        auto fail = [&](const QString &why) {
-            platform().messageBox(QStringLiteral("Ошибка в строке %1 сценария:\r\n%2\r\n%3")
-                                      .arg(i + 1)
-                                      .arg(raw.trimmed(), why),
-                                  MsgButtons::Ok, kErrorTitle);
-        };
-        auto number = [&](qint32 &out) {
-            if (auto n = ScenarioNumber(arg)) {
-                out = *n;
-                return true;
-            }
-            fail(QStringLiteral("\"%1\" - не целое число").arg(arg));
-            return false;
-        };
-        auto noPicture = [&] { fail(QStringLiteral("не удалось загрузить картинку %1").arg(arg)); };
-        qint32 n = 0;
-
-        if (cmd == QStringLiteral("message") || cmd == QStringLiteral("msg")) {
-            platform().messageBox(arg, MsgButtons::Ok, QString(), true);
-        } else if (cmd == QStringLiteral("sleep") || cmd == QStringLiteral("pause")) {
-            if (!number(n))
-                return;
-            platform().sleep(qMax(0, n));
-        } else if (cmd == QStringLiteral("say") || cmd == QStringLiteral("talk")) {
-            SayText(arg);
-        } else if (cmd == QStringLiteral("tost")) {
-            SayToast(arg);
-        } else if (cmd == QStringLiteral("basevoice")) {
-            if (!number(n))
-                return;
-            SayVoice(QStringLiteral("\\\\") + arg);
-        } else if (cmd == QStringLiteral("playsound")) {
-            SayVoice(arg);
-        } else if (cmd == QStringLiteral("wavs")) {
-            platform().playSoundAndWait(arg);
-        } else if (cmd == QStringLiteral("dbl")) {
-            DoublePicture();
-        } else if (cmd == QStringLiteral("gluk")) {
-            if (!GlitchPicture(arg))
-                return fail(QStringLiteral("\"%1\" - не целое число").arg(arg));
-        } else if (cmd == QStringLiteral("biggluk")) {
-            if (!Frolic(arg))
-                return fail(QStringLiteral("\"%1\" - не целое число").arg(arg));
-        } else if (cmd == QStringLiteral("setquake")) {
-            if (!number(n))
-                return;
-            settings().quake = n;
-        } else if (cmd == QStringLiteral("picframe")) {
-            Image1->setBorder(arg == QStringLiteral("1"));
-        } else if (cmd == QStringLiteral("picclear")) {
-            Image1->clearPicture();
-        } else if (cmd == QStringLiteral("pic") || cmd == QStringLiteral("paint")) {
-            Image1->show();
-            if (!Image1->paintFile(arg, PicX, PicY))
-                return noPicture();
-        } else if (cmd == QStringLiteral("picx")) {
-            if (!number(PicX))
-                return;
-        } else if (cmd == QStringLiteral("picy")) {
-            if (!number(PicY))
-                return;
-        } else if (cmd == QStringLiteral("picvisible")) {
-            Image1->setVisible(arg == QStringLiteral("1"));
-        } else if (cmd == QStringLiteral("restorepic")) {
-            if (!Image1->paintFile(settings().mypic, 0, 0)) {
-                fail(QStringLiteral("не удалось загрузить картинку %1").arg(settings().mypic));
-                return;
-            }
-        } else if (cmd == QStringLiteral("showbutton") || cmd == QStringLiteral("hidebutton")) {
-            const auto index = ScenarioIndex(arg);
-            if (!index || *index < 1 || *index > 5)
-                return fail(QStringLiteral("кнопки с номером \"%1\" нет (бывают 1..5)").arg(arg));
-            cmdU[*index]->setVisible(cmd == QStringLiteral("showbutton"));
-        } else if (cmd == QStringLiteral("timer")) {
-            if (arg == QStringLiteral("1")) {
-                Timer1->start();
-                timer1Tag.clear();
-            } else {
-                Timer1->stop();
-                timer1Tag = QStringLiteral("no!");
-            }
-        } else if (cmd == QStringLiteral("unload")) {
-            Form_Unload();
-        } else if (cmd == QStringLiteral("waitrun")) {
-            if (!number(n))
-                return;
-            hide();
+    void execute(const QStringList &lines)
+    {
+        trace(0, QStringLiteral("начало сценария"));
+        const qsizetype last = lines.size() - 1;
+        for (qsizetype i = 0; i <= last; ++i) {
             platform().processEvents();
-            platform().sleep(qMax(0, n));
-            show();
-        } else if (cmd == QStringLiteral("include")) {
-            const auto text = readTextFile(arg);
-            if (!text)
-                return fail(QStringLiteral("не удалось прочитать файл %1").arg(arg));
-            IncludeText = *text;
-        } else if (cmd == QStringLiteral("cdopen")) {
-            SetCdDoor(QStringLiteral("Open"));
-        } else if (cmd == QStringLiteral("cdclose")) {
-            SetCdDoor(QStringLiteral("Closed"));
-        } else if (cmd == QStringLiteral("toon")) {
-            caricatureWindow()->toon();
-        } else if (cmd == QStringLiteral("toonpic")) {
-            if (!caricatureWindow()->toonpic(arg))
-                return noPicture();
-        } else if (cmd == QStringLiteral("toonpichide")) {
-            caricatureWindow()->toonpichide();
-        } else if (cmd == QStringLiteral("toonminipic")) {
-            if (!caricatureWindow()->toonminipic(arg))
-                return noPicture();
-        } else if (cmd == QStringLiteral("toonminihide")) {
-            caricatureWindow()->toonminihide();
-        } else if (cmd == QStringLiteral("toonclose")) {
-            caricatureWindow()->toonclose();
-        } else {
-            const MsgAnswer a =
-                platform().messageBox(QStringLiteral("Неизвестная команда - ") + cmd +
-                                          QStringLiteral("\r\nПродолжить выполнение?"),
-                                      MsgButtons::YesNo, kErrorTitle);
-            if (a == MsgAnswer::No)
+            if (!line(int(i + 1), lines[i]))
                 return;
         }
+        trace(0, QStringLiteral("конец сценария"));
     }
+
+private:
+    // Executes one line; false when the run ends here.
+    bool line(int number, const QString &raw)
+    {
+        const ScenarioLine l = ParseScenarioLine(raw, m_includeText);
+        if (l.comment)
+            return true;
+        trace(number, raw.trimmed());
+        const ScenarioCommandSpec *spec = FindScenarioCommand(l.command);
+        if (!spec)
+            return unknownCommand(number, l.command);
+        const QString &arg = l.argument;
+        const ScenarioArgument a = ParseScenarioArgument(spec->argument, arg);
+        if (!a.ok())
+            return fail(number, raw, a.error);
+        const auto noPicture = [&](const QString &path) {
+            return fail(number, raw, QStringLiteral("не удалось загрузить картинку %1").arg(path));
+        };
+
+        switch (spec->command) {
+        case ScenarioCommand::Message:
+            platform().messageBox(arg, MsgButtons::Ok, QString(), true);
+            break;
+        case ScenarioCommand::Sleep:
+            platform().sleep(qMax(0, a.number));
+            break;
+        case ScenarioCommand::Say:
+            m_host.SayText(arg);
+            break;
+        case ScenarioCommand::Tost:
+            m_host.SayToast(arg);
+            break;
+        case ScenarioCommand::BaseVoice:
+            m_host.SayVoice(QStringLiteral("\\\\") + arg);
+            break;
+        case ScenarioCommand::PlaySound:
+            m_host.SayVoice(arg);
+            break;
+        case ScenarioCommand::Wavs:
+            platform().playSoundAndWait(arg);
+            break;
+        case ScenarioCommand::Dbl:
+            m_host.DoublePicture();
+            break;
+        case ScenarioCommand::Gluk:
+            m_host.GlitchPicture(arg);
+            break;
+        case ScenarioCommand::BigGluk:
+            m_host.Frolic(arg);
+            break;
+        case ScenarioCommand::SetQuake:
+            settings().quake = a.number;
+            break;
+        case ScenarioCommand::PicFrame:
+            m_host.setPictureFrame(a.on);
+            break;
+        case ScenarioCommand::PicClear:
+            m_host.clearPicture();
+            break;
+        case ScenarioCommand::Pic:
+            m_host.setPictureVisible(true);
+            if (!m_host.paintPicture(arg, m_picX, m_picY))
+                return noPicture(arg);
+            break;
+        case ScenarioCommand::PicX:
+            m_picX = a.number;
+            break;
+        case ScenarioCommand::PicY:
+            m_picY = a.number;
+            break;
+        case ScenarioCommand::PicVisible:
+            m_host.setPictureVisible(a.on);
+            break;
+        case ScenarioCommand::RestorePic:
+            if (!m_host.paintPicture(settings().mypic, 0, 0))
+                return noPicture(settings().mypic);
+            break;
+        case ScenarioCommand::ShowButton:
+        case ScenarioCommand::HideButton:
+            m_host.setUserButtonVisible(a.number, spec->command == ScenarioCommand::ShowButton);
+            break;
+        case ScenarioCommand::Timer:
+            m_host.setEventTimer(a.on);
+            break;
+        case ScenarioCommand::Unload:
+            m_host.Form_Unload(); // ends the program
+            break;
+        case ScenarioCommand::WaitRun:
+            m_host.setWindowVisible(false);
+            platform().processEvents();
+            platform().sleep(qMax(0, a.number));
+            m_host.setWindowVisible(true);
+            break;
+        case ScenarioCommand::Include:
+            if (const auto text = readTextFile(arg))
+                m_includeText = *text;
+            else
+                return fail(number, raw, QStringLiteral("не удалось прочитать файл %1").arg(arg));
+            break;
+        case ScenarioCommand::CdOpen:
+            m_host.SetCdDoor(QStringLiteral("Open"));
+            break;
+        case ScenarioCommand::CdClose:
+            m_host.SetCdDoor(QStringLiteral("Closed"));
+            break;
+        case ScenarioCommand::Toon:
+            m_host.caricature().toon();
+            break;
+        case ScenarioCommand::ToonPic:
+            if (!m_host.caricature().toonpic(arg))
+                return noPicture(arg);
+            break;
+        case ScenarioCommand::ToonPicHide:
+            m_host.caricature().toonpichide();
+            break;
+        case ScenarioCommand::ToonMiniPic:
+            if (!m_host.caricature().toonminipic(arg))
+                return noPicture(arg);
+            break;
+        case ScenarioCommand::ToonMiniHide:
+            m_host.caricature().toonminihide();
+            break;
+        case ScenarioCommand::ToonClose:
+            m_host.caricature().toonclose();
+            break;
+        }
+        return true;
+    }
+
+    // The user decides whether the run goes on.
+    bool unknownCommand(int number, const QString &word)
+    {
+        trace(number, QStringLiteral("неизвестная команда \"%1\"").arg(word));
+        const MsgAnswer answer =
+            platform().messageBox(QStringLiteral("Неизвестная команда - ") + word +
+                                      QStringLiteral("\r\nПродолжить выполнение?"),
+                                  MsgButtons::YesNo, kErrorTitle);
+        if (answer != MsgAnswer::No)
+            return true;
+        trace(number, QStringLiteral("сценарий остановлен пользователем"));
+        return false;
+    }
+
+    // A failing line is named to the user and ends the run.
+    bool fail(int number, const QString &raw, const QString &why)
+    {
+        trace(number, QStringLiteral("ошибка: %1; сценарий остановлен").arg(why));
+        platform().messageBox(QStringLiteral("Ошибка в строке %1 сценария:\r\n%2\r\n%3")
+                                  .arg(number)
+                                  .arg(raw.trimmed(), why),
+                              MsgButtons::Ok, kErrorTitle);
+        return false;
+    }
+
+    // "FILE:LINE: [seconds] text", without the line number for the run as a
+    // whole.
+    void trace(int number, const QString &text)
+    {
+        if (!m_trace)
+            return;
+        const double seconds = double(m_start.msecsTo(programClock().now())) / 1000.0;
+        const QString at = number > 0 ? QStringLiteral("%1:%2:").arg(m_file).arg(number)
+                                      : m_file + QLatin1Char(':');
+        m_trace(QStringLiteral("%1 [%2 с] %3").arg(at, QString::number(seconds, 'f', 3), text));
+    }
+
+    ScenarioHost &m_host;
+    const QString &m_file;
+    const ScenarioTrace &m_trace;
+    const QDateTime m_start;
+    qint32 m_picX = 0;
+    qint32 m_picY = 0;
+    QString m_includeText;
+};
+} // namespace
+
+void ExecuteScenario(ScenarioHost &host, const QStringList &lines, const QString &file,
+                     const ScenarioTrace &trace)
+{
+    Run(host, file, trace).execute(lines);
 }
 
 } // namespace stak

@@ -1,7 +1,5 @@
 #include "scenario/scenarioline.h"
 
-#include <QSet>
-
 namespace stak {
 
 namespace {
@@ -56,23 +54,6 @@ std::optional<qint32> ScenarioIndex(const QString &argument)
     if (!ok || v < INT32_MIN || v > INT32_MAX)
         return std::nullopt;
     return qint32(v);
-}
-
-bool IsScenarioCommand(const QString &command)
-{
-    static const QSet<QString> known = [] {
-        QSet<QString> s;
-        for (const char *c :
-             {"message", "msg",       "sleep",       "pause",       "say",          "talk",
-              "tost",    "basevoice", "playsound",   "wavs",        "dbl",          "gluk",
-              "biggluk", "setquake",  "picframe",    "picclear",    "pic",          "paint",
-              "picx",    "picy",      "picvisible",  "restorepic",  "showbutton",   "hidebutton",
-              "timer",   "unload",    "waitrun",     "include",     "cdopen",       "cdclose",
-              "toon",    "toonpic",   "toonpichide", "toonminipic", "toonminihide", "toonclose"})
-            s.insert(QLatin1String(c));
-        return s;
-    }();
-    return known.contains(command);
 }
 
 } // namespace stak

@@ -25,7 +25,4 @@ std::optional<qint32> ScenarioNumber(const QString &argument);
 // used.
 std::optional<qint32> ScenarioIndex(const QString &argument);
 
-// Every command word the language knows.
-bool IsScenarioCommand(const QString &command);
-
 } // namespace stak

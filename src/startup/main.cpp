@@ -84,7 +84,7 @@ int main(int argc, char **argv)
         QTextStream(stderr) << "stakanych: " << why << ", working in " << start << '\n';
     else if (folders.user != start)
         options.scenario = keepStartFolderPath(options.scenario, start);
-    StartChain chain(options.scenario);
+    StartChain chain(options.scenario, options.trace);
     chain.start();
     return app.exec();
 }

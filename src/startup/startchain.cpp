@@ -7,6 +7,7 @@
 #include "startup/runningmarker.h"
 #include "windows/frmspl.h"
 
+#include <QTextStream>
 #include <QTimer>
 #include <cstdlib>
 
@@ -22,7 +23,10 @@ template <typename W> void retire(std::unique_ptr<W> &window)
 }
 } // namespace
 
-StartChain::StartChain(QString commandLine) : m_commandLine(std::move(commandLine)) {}
+StartChain::StartChain(QString commandLine, bool trace)
+    : m_commandLine(std::move(commandLine)), m_trace(trace)
+{
+}
 
 StartChain::~StartChain() = default;
 
@@ -63,6 +67,10 @@ void StartChain::openCompanion()
 {
     retire(m_readme);
     m_companion = std::make_unique<FrmStakan>();
+    if (m_trace)
+        m_companion->scenarioTrace = [](const QString &line) {
+            QTextStream(stderr) << line << Qt::endl;
+        };
     m_companion->show();
     m_companion->Form_Load();
 }

@@ -19,7 +19,9 @@ class StartChain : public QObject
 {
     Q_OBJECT
 public:
-    explicit StartChain(QString commandLine);
+    // trace: the companion's scenario runs report every line on standard
+    // error.
+    explicit StartChain(QString commandLine, bool trace = false);
     ~StartChain() override;
 
     // Loads and shows the start dialog.
@@ -38,6 +40,7 @@ private:
     [[noreturn]] void endProgram();
 
     QString m_commandLine;
+    bool m_trace = false;
     std::unique_ptr<Frm1> m_frm1;
     std::unique_ptr<FrmSpl> m_splash;
     std::unique_ptr<FrmAbout> m_readme;

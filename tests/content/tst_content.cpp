@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace stak;
@@ -34,7 +34,8 @@ private slots:
     void pictures_data();
     void pictures();
     void pictureOrderExampleNamesPictures();
-    void scenariosPassTheChecker();
+    void linuxCopiesReadTheSame_data();
+    void linuxCopiesReadTheSame();
     void userButtonsHaveScenarios();
     void holidaysCoverEveryDayOnce();
 
@@ -178,15 +179,38 @@ void TestContent::pictureOrderExampleNamesPictures()
         QVERIFY2(QFile::exists(QStringLiteral("pics/") + name), qPrintable(name));
 }
 
-void TestContent::scenariosPassTheChecker()
+void TestContent::linuxCopiesReadTheSame_data()
 {
-    QStringList files = QDir().entryList({"*.scn", "*.but"}, QDir::Files);
-    files.removeAll(QStringLiteral("user.but"));
-    QVERIFY(files.size() >= 8);
-    QProcess check;
-    check.start(QStringLiteral(STAK_CHECKER), files);
-    QVERIFY(check.waitForFinished(60000));
-    QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
+    textFilesAreCp1251WithCrLf_data();
+}
+
+void TestContent::linuxCopiesReadTheSame()
+{
+    // The file as a Linux editor would save it: UTF-8 without a byte order
+    // mark, LF line ends. The program reads the same lines and phrases.
+    QFETCH(QString, file);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray shipped = f.readAll();
+    const QString text = decodeContentText(shipped);
+    QByteArray asLinux = text.toUtf8();
+    asLinux.replace("\r\n", "\n");
+    const bool russian = asLinux.size() != text.size();
+    QCOMPARE(detectTextEncoding(shipped), TextEncoding::Cp1251);
+    QCOMPARE(detectTextEncoding(asLinux), russian ? TextEncoding::Utf8 : TextEncoding::Cp1251);
+    QCOMPARE(splitLines(decodeContentText(asLinux)), splitLines(text));
+    if (!file.endsWith(QStringLiteral(".tlk")) || file == QStringLiteral("date.tlk"))
+        return;
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(file);
+    QFile out(copy);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(asLinux);
+    out.close();
+    const int count = splitLines(text).value(0).toInt();
+    QVERIFY(count > 0);
+    for (int n = 1; n <= count + 1; ++n)
+        QCOMPARE(ReadPhrase(copy, n), ReadPhrase(file, n));
 }
 
 void TestContent::userButtonsHaveScenarios()

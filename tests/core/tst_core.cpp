@@ -5,6 +5,7 @@
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
+#include "core/wavfile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -26,7 +27,8 @@ private slots:
     }
 
     void cp1251MatchesIconv();
-    void bomMeansUtf8();
+    void encodings_data();
+    void encodings();
     void splitLines_data();
     void splitLines();
     void splitScenario_data();
@@ -42,6 +44,8 @@ private slots:
     void randomRange();
     void screenCopies_data();
     void screenCopies();
+    void wavProblems_data();
+    void wavProblems();
 
 private:
     QByteArray read(const QString &name)
@@ -76,12 +80,38 @@ void TestCore::cp1251MatchesIconv()
     QCOMPARE(encodeCp1251(u"€Ё日"), QByteArray("\x88\xA8?"));
 }
 
-void TestCore::bomMeansUtf8()
+void TestCore::encodings_data()
 {
-    QCOMPARE(decodeContentText("\xEF\xBB\xBF\xD0\x9F\xD1\x80"), QStringLiteral("Пр"));
-    QCOMPARE(decodeContentText("\xCF\xF0"), QStringLiteral("Пр"));
-    writeTestFile(QStringLiteral("a.txt"), "\xEF\xBB\xBFok");
-    QCOMPARE(readTextFile(QStringLiteral("a.txt")).value(), QStringLiteral("ok"));
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("byte order mark")
+        << QByteArray("\xEF\xBB\xBF\xD0\x9F\xD1\x80") << TextEncoding::Utf8Bom << u"Пр"_qs;
+    QTest::newRow("UTF-8 without mark")
+        << QByteArray("\xD0\x9F\xD1\x80 ok") << TextEncoding::Utf8 << u"Пр ok"_qs;
+    QTest::newRow("four-byte UTF-8")
+        << QByteArray("\xF0\x9F\x8D\xBA") << TextEncoding::Utf8 << u"🍺"_qs;
+    QTest::newRow("Windows-1251") << QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2") << TextEncoding::Cp1251
+                                  << u"Привет"_qs;
+    QTest::newRow("ASCII only") << QByteArray("sleep 10") << TextEncoding::Cp1251 << u"sleep 10"_qs;
+    QTest::newRow("overlong form is no UTF-8")
+        << QByteArray("\xC0\xAF") << TextEncoding::Cp1251 << u"АЇ"_qs;
+    QTest::newRow("surrogate is no UTF-8")
+        << QByteArray("\xED\xA0\x80") << TextEncoding::Cp1251 << u"н\u00A0\u0402"_qs;
+    QTest::newRow("cut sequence is no UTF-8")
+        << QByteArray("ok\xD0") << TextEncoding::Cp1251 << u"okР"_qs;
+}
+
+void TestCore::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QString, text);
+    QCOMPARE(detectTextEncoding(bytes), encoding);
+    QCOMPARE(decodeContentText(bytes), text);
+    QCOMPARE(encodeContentText(text, encoding), bytes);
+    writeTestFile(QStringLiteral("a.txt"), bytes);
+    QCOMPARE(readTextFile(QStringLiteral("a.txt")).value(), text);
     QVERIFY(!readTextFile(QStringLiteral("missing.txt")).has_value());
 }
 
@@ -94,7 +124,8 @@ void TestCore::splitLines_data()
     QTest::newRow("no final break") << "a\r\nb" << QStringList{"a", "b"};
     QTest::newRow("cr only") << "a\rb\r" << QStringList{"a", "b"};
     QTest::newRow("empty lines kept") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
-    QTest::newRow("lone lf is no line end") << "a\nb\r\n" << QStringList{"a\nb"};
+    QTest::newRow("lf ends lines too") << "a\nb\n" << QStringList{"a", "b"};
+    QTest::newRow("lf cr is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
 }
 
 void TestCore::splitLines()
@@ -153,6 +184,12 @@ void TestCore::iniRead_data()
                                   << "5";
     QTest::newRow("first entry wins") << QByteArray("[Stakanych]\r\na=1\r\na=2\r\n") << "a"
                                       << "1";
+    QTest::newRow("byte order mark before the first section")
+        << QByteArray("\xEF\xBB\xBF[Stakanych]\r\nmypic=\xD0\xBA.bmp\r\n") << "mypic"
+        << "к.bmp";
+    QTest::newRow("UTF-8 without mark")
+        << QByteArray("; \xD0\xBA\n[Stakanych]\nmypic=\xD0\xBA.bmp\n") << "mypic"
+        << "к.bmp";
     QTest::newRow("cut to 254") << "[Stakanych]\r\nlong=" + QByteArray(300, 'z') << "long"
                                 << QString(254, QLatin1Char('z'));
 }
@@ -181,6 +218,13 @@ void TestCore::iniWriteKeepsEverythingElse_data()
     QTest::newRow("add the section")
         << QByteArray("[X]\r\ny=2") << QByteArray("[X]\r\ny=2\r\n[Stakanych]\r\nTextVer=40\r\n");
     QTest::newRow("create the file") << QByteArray() << QByteArray("[Stakanych]\r\nTextVer=40\r\n");
+    QTest::newRow("byte order mark kept")
+        << QByteArray("\xEF\xBB\xBF[Stakanych]\r\nmypic=\xD0\xBA.bmp\r\n")
+        << QByteArray("\xEF\xBB\xBF[Stakanych]\r\nmypic=\xD0\xBA.bmp\r\nTextVer=40\r\n");
+    QTest::newRow("UTF-8 and LF kept") << QByteArray("; \xD0\xBA\n[Stakanych]\ntextver=1\n")
+                                       << QByteArray("; \xD0\xBA\n[Stakanych]\nTextVer=40\n");
+    QTest::newRow("Windows-1251 kept") << QByteArray("; \xEA\r\n[Stakanych]\r\ntextver=1\r\n")
+                                       << QByteArray("; \xEA\r\n[Stakanych]\r\nTextVer=40\r\n");
 }
 
 void TestCore::iniWriteKeepsEverythingElse()
@@ -308,6 +352,38 @@ void TestCore::screenCopies()
         QCOMPARE(fitted.format(), QImage::Format_RGB32);
         QCOMPARE(fitted.pixel(99, 59), corner);
     }
+}
+
+void TestCore::wavProblems_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem"); // part of the reason; empty: plays
+    const QByteArray sound = wavChunk("data", QByteArray(100, 'x'));
+    QTest::newRow("16-bit PCM") << wavFile(wavFormat(1, 1, 22050, 16) + sound) << "";
+    QTest::newRow("other chunks first, odd sizes padded")
+        << wavFile(wavChunk("LIST", "abc") + wavFormat(3, 2, 44100, 32) + wavChunk("fact", "x") +
+                   sound)
+        << "";
+    QTest::newRow("IMA ADPCM") << wavFile(wavFormat(0x11, 1, 8000, 4) + sound) << "";
+    QTest::newRow("not RIFF") << QByteArray("ID3\x03 an mp3 file") << "RIFF/WAVE";
+    QTest::newRow("no format") << wavFile(sound) << "fmt";
+    QTest::newRow("no data") << wavFile(wavFormat(1, 1, 22050, 16)) << "data";
+    QTest::newRow("empty data") << wavFile(wavFormat(1, 1, 22050, 16) + wavChunk("data", {}))
+                                << "data";
+    QTest::newRow("MP3 inside") << wavFile(wavFormat(0x55, 1, 22050, 0) + sound) << "85";
+    QTest::newRow("12-bit PCM") << wavFile(wavFormat(1, 1, 22050, 12) + sound) << "12 бит";
+    QTest::newRow("no channels") << wavFile(wavFormat(1, 0, 22050, 16) + sound) << "каналов";
+    QTest::newRow("cut header") << QByteArray("RIFF\x10\0\0\0WAVEfmt \x10\0\0\0\x01", 21) << "fmt";
+}
+
+void TestCore::wavProblems()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    const auto got = WavProblem(bytes);
+    QCOMPARE(got.has_value(), !problem.isEmpty());
+    if (got)
+        QVERIFY2(got->contains(problem), qPrintable(*got));
 }
 
 QTEST_MAIN(TestCore)

@@ -1,8 +1,9 @@
 #!/bin/bash
 # The real program under Xvfb and a window manager, through its start chain:
-# a scenario named on the command line plays a sound and waits for it, shows a
-# message box and unloads (the box came up, the sound reached the audio
-# output, the process ended by itself, the running marker is gone); a run ended
+# a scenario named on the command line with --trace plays a sound and waits
+# for it, shows a message box and unloads (the box came up, the sound reached
+# the audio output, the process ended by itself, the running marker is gone,
+# the executed lines were traced); a run ended
 # by SIGTERM and an interactive run closed through the window manager also take
 # the marker with them.
 # Usage: scenario_e2e.sh BINARY
@@ -15,7 +16,7 @@ sox -n -r 22050 -c 1 -b 16 "$work/content/wav/gong.wav" synth 0.6 sine 440 vol 0
 printf '; end-to-end run\r\nwavs wav\\gong.wav\r\nmessage \xc2\xf1\xb8 \xef\xf0\xee\xf8\xeb\xee\r\nunload\r\nmessage never\r\n' \
     >"$work/content/end.scn"
 
-run_app SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" -- end.scn
+run_app SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" -- --trace end.scn
 # The marker exists from the start dialog on.
 wait_until 100 test -f "$marker" || fail "no running marker"
 through_readme
@@ -38,6 +39,10 @@ xdotool windowfocus "$box" key Return
 wait_until 100 ended $app || fail "the program did not end after unload"
 wait $app
 [ -f "$marker" ] && fail "the running marker was left behind"
+# --trace named every executed line on standard error, and nothing after unload.
+grep -q '^end.scn:2: \[[0-9.]* с\] wavs wav\\gong.wav$' "$work/app.log" || fail "no trace of line 2"
+grep -q '^end.scn:4: \[[0-9.]* с\] unload$' "$work/app.log" || fail "no trace of unload"
+grep -q '^end.scn:5:' "$work/app.log" && fail "a line after unload was traced"
 
 # Ended from outside while a scenario blocks (after the audio is open): the
 # program goes at once and takes its marker with it.

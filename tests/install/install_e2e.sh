@@ -71,4 +71,9 @@ xdotool key End Return
 sleep 0.3
 through_readme
 wait_until 100 ended $app || fail "the user's scenario was not listed or did not run"
+
+# The checker sees the user's folder as the program does: over the installed
+# content, so the installed pictures and sounds are not missing there.
+(cd "$user" && "$prefix/bin/stakanych-check") >"$work/check.log" ||
+    fail "stakanych-check found problems in the user folder: $(head -5 "$work/check.log")"
 echo "PASS"

@@ -20,7 +20,7 @@ answers_options() {
     out=$(cd "$work/content" && env -u DISPLAY "$bin" --help) || fail "--help failed"
     case "$out" in *"$user"*"$1"*) ;; *) fail "--help does not name the folders: $out" ;; esac
     [ -e "$user" ] && fail "--help created the user folder"
-    "$(dirname "$bin")/stakanych-check" --help | grep -q "^usage: stakanych-check" ||
+    "$(dirname "$bin")/stakanych-check" --help | grep -q "^Использование: stakanych-check" ||
         fail "stakanych-check --help"
 }
 

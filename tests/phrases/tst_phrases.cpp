@@ -80,6 +80,8 @@ void TestPhrases::readPhrase_data()
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
                                                   "1\r\n>Ура\r\n")
                                     << 1 << u"Ура\r\n"_qs;
+    QTest::newRow("UTF-8 with LF line ends, as Linux editors write it")
+        << QByteArray("2\n>Ура\nещё\n>Два\n") << 1 << u"Ура\r\nещё\r\n"_qs;
 }
 
 void TestPhrases::readPhrase()

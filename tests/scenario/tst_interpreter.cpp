@@ -2,10 +2,11 @@
 
 #include "companion/picturebox.h"
 #include "companion/vblabel.h"
-#include "scenario/checker.h"
+#include "core/textfile.h"
+#include "scenario/commands.h"
 #include "scenario/frmcar.h"
+#include "scenario/scenariohost.h"
 #include "scenario/scenarioline.h"
-#include "windows/frmtost.h"
 
 #include <QPushButton>
 #include <QThread>
@@ -14,349 +15,450 @@
 
 using namespace stak;
 
+namespace {
+
+// A companion that writes down what a scenario asks of it. Pictures whose
+// name starts with "nope" cannot be loaded.
+class RecordingHost : public ScenarioHost, public ScenarioCaricature
+{
+public:
+    QStringList log;
+
+    void SayText(const QString &t) override { log << "say " + t; }
+    void SayToast(const QString &t) override { log << "tost " + t; }
+    void SayVoice(const QString &t) override { log << "voice " + t; }
+    void DoublePicture() override { log << "double"; }
+    bool GlitchPicture(const QString &c) override { return note("glitch " + c); }
+    bool Frolic(const QString &c) override { return note("frolic " + c); }
+    void SetCdDoor(const QString &s) override { log << "cd " + s; }
+    void setPictureFrame(bool on) override { log << QStringLiteral("frame %1").arg(on); }
+    void clearPicture() override { log << "clear"; }
+    void setPictureVisible(bool v) override { log << QStringLiteral("picture visible %1").arg(v); }
+    bool paintPicture(const QString &p, int x, int y) override
+    {
+        return note(QStringLiteral("paint %1 at %2,%3").arg(p).arg(x).arg(y), p);
+    }
+    void setUserButtonVisible(int k, bool v) override
+    {
+        log << QStringLiteral("button %1 visible %2").arg(k).arg(v);
+    }
+    void setEventTimer(bool on) override { log << QStringLiteral("timer %1").arg(on); }
+    void setWindowVisible(bool v) override { log << QStringLiteral("window visible %1").arg(v); }
+    [[noreturn]] void Form_Unload() override
+    {
+        log << "unload";
+        throw ProgramExit(0);
+    }
+    ScenarioCaricature &caricature() override { return *this; }
+    void toon() override { log << "toon"; }
+    bool toonpic(const QString &p) override { return note("toonpic " + p, p); }
+    void toonpichide() override { log << "toonpichide"; }
+    bool toonminipic(const QString &p) override { return note("toonminipic " + p, p); }
+    void toonminihide() override { log << "toonminihide"; }
+    void toonclose() override { log << "toonclose"; }
+
+private:
+    bool note(const QString &call, const QString &file = {})
+    {
+        log << call;
+        return !file.startsWith(QStringLiteral("nope"));
+    }
+};
+
+// One command case: the scenario, and what the run did in order (host calls
+// and message boxes), then the platform's blocking calls (sleeps and sounds
+// waited for).
+struct CommandCase
+{
+    const char *name;
+    QString script;
+    QStringList log;
+    QList<MsgAnswer> answers = {};
+    QString mypic = QStringLiteral("alk1.bmp");
+};
+
+QString failure(int line, const QString &text, const QString &why)
+{
+    return QStringLiteral("error Ошибка в строке %1 сценария:\r\n%2\r\n%3")
+        .arg(line)
+        .arg(text, why);
+}
+
+const QList<CommandCase> &commandCases()
+{
+    const QString unknownFoo = "ask Неизвестная команда - foo\r\nПродолжить выполнение?";
+    static const QList<CommandCase> cases = [&] {
+        QList<CommandCase> cases{
+            {"message", "message Привет, мир", {"box Привет, мир"}},
+            {"msg, empty", "MSG", {"box "}},
+            {"line breaks, not in capitals", "msg a%br%b\r\nmsg %BR%", {"box a\r\nb", "box %BR%"}},
+            {"no comment at the end", "message hello ; world", {"box hello ; world"}},
+            {"comments and blank lines", "; intro\r\n;x\r\n\r\n   \r\nmsg a", {"box a"}},
+            {"sleep, pause, letter case, spaces",
+             "sleep 1000\r\nSLEEP 1000\r\nsleep   1000\r\npause 5",
+             {"sleep 1000", "sleep 1000", "sleep 1000", "sleep 5"}},
+            {"negative sleep waits nothing", "sleep -300", {"sleep 0"}},
+            {"tab makes an unknown word",
+             "sleep\t1000",
+             {"ask Неизвестная команда - sleep\t1000\r\nПродолжить выполнение?"}},
+            {"say, talk", "say Привет%br%всем\r\ntalk", {"say Привет\r\nвсем", "say "}},
+            {"tost", "tost За нас!\r\ntost", {"tost За нас!", "tost "}},
+            {"basevoice", "basevoice 3", {"voice \\\\3"}},
+            {"playsound", "playsound wav\\b.wav\r\nplaysound", {"voice wav\\b.wav", "voice "}},
+            {"wavs", "wavs wav\\a.wav", {"wavs wav\\a.wav"}},
+            {"dbl", "dbl", {"double"}},
+            {"gluk", "gluk\r\ngluk 500", {"glitch ", "glitch 500"}},
+            {"biggluk", "biggluk\r\nbiggluk 7", {"frolic ", "frolic 7"}},
+            {"setquake", "setquake 10", {"quake 10"}},
+            {"picframe",
+             "picframe 1\r\npicframe 0\r\npicframe yes",
+             {"frame 1", "frame 0", "frame 0"}},
+            {"picclear", "picclear", {"clear"}},
+            {"pic, paint, picx, picy",
+             "pic a.bmp\r\npicx 10\r\npicy -20\r\npaint Pics\\A.BMP",
+             {"picture visible 1", "paint a.bmp at 0,0", "picture visible 1",
+              "paint Pics\\A.BMP at 10,-20"}},
+            {"picvisible",
+             "picvisible 0\r\npicvisible 1\r\npicvisible on",
+             {"picture visible 0", "picture visible 1", "picture visible 0"}},
+            {"restorepic ignores picx", "picx 5\r\nrestorepic", {"paint alk1.bmp at 0,0"}},
+            {"showbutton, hidebutton",
+             "showbutton 5\r\nhidebutton 1\r\nhidebutton 2.9",
+             {"button 5 visible 1", "button 1 visible 0", "button 2 visible 0"}},
+            {"timer", "timer 1\r\ntimer 0\r\ntimer", {"timer 1", "timer 0", "timer 0"}},
+            {"unload ends at once", "unload\r\nmsg never", {"unload"}},
+            {"waitrun", "waitrun 3000", {"window visible 0", "window visible 1", "sleep 3000"}},
+            {"include is data, not commands",
+             "msg [%include%]\r\ninclude notes.txt\r\nmsg <%include%>\r\nsay Сегодня: %include%",
+             {"box []", "box <first%br%\r\nmsg not run>", "say Сегодня: first%br%\r\nmsg not run"}},
+            {"include in the include argument",
+             "include name.txt\r\ninclude %include%.txt\r\nmsg %include%",
+             {"box first%br%\r\nmsg not run"}},
+            {"cdopen, cdclose", "cdopen\r\ncdclose", {"cd Open", "cd Closed"}},
+            {"caricature",
+             "toon\r\ntoonpic fon.jpg\r\ntoonpichide\r\ntoonminipic mini.gif\r\ntoonminihide\r\n"
+             "toonclose",
+             {"toon", "toonpic fon.jpg", "toonpichide", "toonminipic mini.gif", "toonminihide",
+              "toonclose"}},
+            {"unknown command: yes goes on", "Foo bar\r\nmsg after", {unknownFoo, "box after"}},
+            {"unknown command: no ends the run",
+             "Foo bar\r\nmsg after",
+             {unknownFoo},
+             {MsgAnswer::No}},
+        };
+        // A failing line is named and ends the run.
+        const auto fails = [&](const char *line, const QString &why, QStringList log = {},
+                               const char *mypic = "alk1.bmp") {
+            log << failure(2, line, why);
+            cases.append({line,
+                          "; failing\r\n  " + QString::fromUtf8(line) + "  \r\nmsg after",
+                          log,
+                          {},
+                          mypic});
+        };
+        const QString nan = "\" - не целое число", picture = "не удалось загрузить картинку ";
+        for (const char *line : {"sleep long", "sleep 99999999999", "picx 1.5", "basevoice one",
+                                 "setquake", "gluk many", "biggluk 1e3", "waitrun soon"})
+            fails(line, "\"" + ParseScenarioLine(line).argument + nan);
+        fails("include nope.txt", "не удалось прочитать файл nope.txt");
+        fails("pic nope.bmp", picture + "nope.bmp", {"picture visible 1", "paint nope.bmp at 0,0"});
+        fails("restorepic", picture + "nope.bmp", {"paint nope.bmp at 0,0"}, "nope.bmp");
+        fails("toonpic nope.jpg", picture + "nope.jpg", {"toonpic nope.jpg"});
+        fails("toonminipic nope.gif", picture + "nope.gif", {"toonminipic nope.gif"});
+        fails("showbutton 6", "кнопки с номером \"6\" нет (бывают 1..5)");
+        fails("hidebutton 0", "кнопки с номером \"0\" нет (бывают 1..5)");
+        return cases;
+    }();
+    return cases;
+}
+
+} // namespace
+
 class TestInterpreter : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        fx = std::make_unique<CompanionFixture>();
-        w = fx->openWindow();
-    }
-    void cleanup() { fx.reset(); }
+    void init() { ctx = std::make_unique<CompanionFixture>(); }
+    void cleanup() { ctx.reset(); }
 
     void splitting_data();
     void splitting();
-    void numbers_data();
-    void numbers();
-    void sleepForms_data();
-    void sleepForms();
-    void messages_data();
-    void messages();
-    void includeIsDataAndRunLocal();
-    void unknownCommand_data();
-    void unknownCommand();
-    void eventsBeforeEveryLine();
-    void picturePositions();
-    void visibilityAndRestore_data();
-    void visibilityAndRestore();
-    void frameAndClear();
-    void userButtons();
+    void arguments_data();
+    void arguments();
+    void commands_data();
+    void commands();
+    void everyCommandHasACase();
+    void yieldsBeforeEveryLine();
+    void trace();
+    void companionCarriesOutCommands();
     void timerTagAcrossRuns();
     void timerOneLetsTicksIn();
     void setquakeReachesLaterFrolics();
     void unloadFirst();
-    void waitrunHidesTheWindow();
-    void soundsToastsAndTray();
-    void caricatureCommands();
-    void failingCommands_data();
-    void failingCommands();
-    void checker_data();
-    void checker();
 
 private:
-    void run(const QString &script)
+    // Runs a script on a recording host; the log as commandCases describes it.
+    QStringList runOnHost(const QString &script, ScenarioTrace trace = {})
     {
-        fx->write(QStringLiteral("run.scn"), script);
-        w->RunScenario(QStringLiteral("run.scn"));
+        RecordingHost host;
+        ctx->fake.onBox = [&](const FakePlatform::Box &b) {
+            if (b.buttons == MsgButtons::YesNo && b.title == u"Ошибка"_qs)
+                host.log << "ask " + b.prompt;
+            else if (b.title == u"Ошибка"_qs)
+                host.log << "error " + b.prompt;
+            else if (b.title == QString() && b.foreground)
+                host.log << "box " + b.prompt;
+            else
+                host.log << "other box " + b.prompt;
+        };
+        const int quake = settings().quake;
+        try {
+            ExecuteScenario(host, splitScenarioLines(script), u"t.scn"_qs, trace);
+        } catch (const ProgramExit &) {
+        }
+        if (settings().quake != quake)
+            host.log << QStringLiteral("quake %1").arg(settings().quake);
+        for (int ms : ctx->fake.sleeps)
+            host.log << QStringLiteral("sleep %1").arg(ms);
+        for (const QString &s : ctx->fake.waitedSounds)
+            host.log << "wavs " + s;
+        return host.log;
     }
-    QStringList prompts() const
+    // The companion window running a script through RunScenario.
+    FrmStakan *runOnCompanion(const QString &script)
     {
-        QStringList out;
-        for (const auto &b : fx->fake.boxes)
-            out << b.prompt;
-        return out;
+        if (!ctx->window)
+            ctx->openWindow();
+        ctx->write(QStringLiteral("run.scn"), script);
+        ctx->window->RunScenario(QStringLiteral("run.scn"));
+        return ctx->window.get();
     }
-    std::unique_ptr<CompanionFixture> fx;
-    FrmStakan *w = nullptr;
+    std::unique_ptr<CompanionFixture> ctx;
 };
 
 void TestInterpreter::splitting_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("include");
-    QTest::addColumn<bool>("comment");
-    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("command"); // empty: a comment
     QTest::addColumn<QString>("argument");
-    QTest::newRow("spaces around") << "  Message   Hello, world!  "
-                                   << "" << false << "message"
-                                   << "Hello, world!";
-    QTest::newRow("number") << "sleep 1500"
-                            << "" << false << "sleep"
-                            << "1500";
-    QTest::newRow("no argument") << "picclear"
-                                 << "" << false << "picclear"
-                                 << "";
-    QTest::newRow("comment with space") << "; intro"
-                                        << "" << true << ""
-                                        << "";
-    QTest::newRow("comment") << ";intro"
-                             << "" << true << ""
-                             << "";
-    QTest::newRow("empty") << ""
-                           << "" << true << ""
-                           << "";
-    QTest::newRow("spaces only") << "    "
-                                 << "" << true << ""
-                                 << "";
-    QTest::newRow("line break") << "say Line one%br%Line two"
-                                << "" << false << "say"
-                                << "Line one\r\nLine two";
-    QTest::newRow("upper case word") << "TOON"
-                                     << "" << false << "toon"
-                                     << "";
-    QTest::newRow("argument keeps case") << "msg ABC def"
-                                         << "" << false << "msg"
-                                         << "ABC def";
-    QTest::newRow("tab is no space") << "sleep\t1000"
-                                     << "" << false << "sleep\t1000"
-                                     << "";
-    QTest::newRow("tab kept in argument") << "msg \ta\t"
-                                          << "" << false << "msg"
-                                          << "\ta\t";
-    QTest::newRow("replacement is case-sensitive") << "message %BR%"
-                                                   << "" << false << "message"
-                                                   << "%BR%";
-    QTest::newRow("no end-of-line comment") << "message hello ; world"
-                                            << "" << false << "message"
-                                            << "hello ; world";
-    QTest::newRow("include before any include") << "message [%include%]"
-                                                << "" << false << "message"
-                                                << "[]";
-    QTest::newRow("included %br% stays") << "message %include%"
-                                         << "a%br%b" << false << "message"
-                                         << "a%br%b";
-    QTest::newRow("included text untrimmed") << "say Today: %include%"
-                                             << " x\r\ny " << false << "say"
-                                             << "Today:  x\r\ny ";
-    QTest::newRow("include in include argument") << "include %include%.txt"
-                                                 << "notes" << false << "include"
-                                                 << "notes.txt";
+    const auto row = [](const char *name, const char *line, const char *include,
+                        const char *command, const char *argument) {
+        QTest::newRow(name) << line << include << command << argument;
+    };
+    row("spaces around", "  Message   Hello, world!  ", "", "message", "Hello, world!");
+    row("argument keeps case", "msg ABC def", "", "msg", "ABC def");
+    row("tab kept in argument", "msg \ta\t", "", "msg", "\ta\t");
+    row("included %br% stays", "message %include%", "a%br%b", "message", "a%br%b");
+    row("included text untrimmed", "say Today: %include%", " x\r\ny ", "say", "Today:  x\r\ny ");
 }
 
 void TestInterpreter::splitting()
 {
     QFETCH(QString, line);
     QFETCH(QString, include);
-    QFETCH(bool, comment);
     QFETCH(QString, command);
     QFETCH(QString, argument);
     const ScenarioLine got = ParseScenarioLine(line, include);
-    QCOMPARE(got.comment, comment);
-    if (!comment) {
+    QCOMPARE(got.comment, command.isEmpty());
+    if (!got.comment) {
         QCOMPARE(got.command, command);
         QCOMPARE(got.argument, argument);
     }
 }
 
-void TestInterpreter::numbers_data()
+void TestInterpreter::arguments_data()
 {
+    QTest::addColumn<ArgumentKind>("kind");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("isNumber");
-    QTest::addColumn<int>("value");
-    QTest::newRow("plain") << "1500" << true << 1500;
-    QTest::newRow("signs and spaces") << " -5 " << true << -5;
-    QTest::newRow("plus") << "+7" << true << 7;
-    QTest::newRow("lowest") << "-2147483648" << true << int(-2147483648LL);
-    QTest::newRow("highest") << "2147483647" << true << 2147483647;
-    QTest::newRow("beyond 32 bits") << "2147483648" << false << 0;
-    QTest::newRow("fraction") << "1.5" << false << 0;
-    QTest::newRow("hexadecimal") << "0x10" << false << 0;
-    QTest::newRow("word") << "abc" << false << 0;
-    QTest::newRow("empty") << "" << false << 0;
+    QTest::addColumn<QString>("error"); // part of it; empty: fits
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("flag"); // on for Switch, phrase for SoundOrPhrase
+    const auto row = [](const char *text, ArgumentKind kind, const char *error, int number,
+                        bool flag = false) {
+        QTest::addRow("%s", text) << kind << text << error << number << flag;
+    };
+    using A = ArgumentKind;
+    const char *nan = "не целое число";
+    row("1500", A::Number, "", 1500);
+    row(" -5 ", A::Number, "", -5);
+    row("2147483647", A::Number, "", 2147483647);
+    row("2147483648", A::Number, nan, 0);
+    row("1.5", A::Number, nan, 0);
+    row("0x10", A::Number, nan, 0);
+    row("", A::Number, nan, 0);
+    row("", A::CountOrEmpty, "", 0);
+    row("20", A::CountOrEmpty, "", 20);
+    row("x", A::CountOrEmpty, nan, 0);
+    row("2.9", A::ButtonIndex, "", 2);
+    row("5", A::ButtonIndex, "", 5);
+    row("6", A::ButtonIndex, "1..5", 0);
+    row("first", A::ButtonIndex, "1..5", 0);
+    row("1", A::Switch, "", 0, true);
+    row("01", A::Switch, "", 0, false);
+    row("a.wav", A::SoundOrPhrase, "", 0, false);
+    row("", A::SoundOrPhrase, "", 0, true);               // a random phrase
+    row("\\\\ 3", A::SoundOrPhrase, "", 3, true);         // phrase 3
+    row("\\\\srv\\a.wav", A::SoundOrPhrase, "", 0, true); // a network path is taken for one
 }
 
-void TestInterpreter::numbers()
+void TestInterpreter::arguments()
 {
+    QFETCH(ArgumentKind, kind);
     QFETCH(QString, text);
-    QFETCH(bool, isNumber);
-    QFETCH(int, value);
-    const auto n = ScenarioNumber(text);
-    QCOMPARE(n.has_value(), isNumber);
-    if (isNumber)
-        QCOMPARE(*n, value);
+    QFETCH(QString, error);
+    QFETCH(int, number);
+    QFETCH(bool, flag);
+    const ScenarioArgument a = ParseScenarioArgument(kind, text);
+    QCOMPARE(a.ok(), error.isEmpty());
+    QVERIFY2(a.error.contains(error), qPrintable(a.error));
+    QCOMPARE(a.number, number);
+    QCOMPARE(kind == ArgumentKind::Switch ? a.on : a.phrase, flag);
 }
 
-void TestInterpreter::sleepForms_data()
+void TestInterpreter::commands_data()
 {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QList<int>>("sleeps");
-    QTest::newRow("three spellings")
-        << "sleep 1000\r\nSLEEP 1000\r\nsleep   1000\r\npause 5" << QList<int>{1000, 1000, 1000, 5};
-    QTest::newRow("negative waits nothing") << "sleep -300" << QList<int>{0};
-    QTest::newRow("tab makes an unknown word") << "sleep\t1000" << QList<int>{};
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < commandCases().size(); ++i)
+        QTest::newRow(commandCases()[i].name) << i;
 }
 
-void TestInterpreter::sleepForms()
+void TestInterpreter::commands()
 {
-    QFETCH(QString, script);
-    QFETCH(QList<int>, sleeps);
-    run(script);
-    QCOMPARE(fx->fake.sleeps, sleeps);
+    QFETCH(int, index);
+    const CommandCase &c = commandCases()[index];
+    ctx->write(QStringLiteral("notes.txt"), QStringLiteral("first%br%\r\nmsg not run"));
+    ctx->write(QStringLiteral("name.txt"), QStringLiteral("notes"));
+    ctx->fake.answers = c.answers;
+    settings().mypic = c.mypic;
+    QCOMPARE(runOnHost(c.script), c.log);
 }
 
-void TestInterpreter::messages_data()
+void TestInterpreter::everyCommandHasACase()
 {
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("prompt");
-    QTest::newRow("msg") << "msg Привет"
-                         << "Привет";
-    QTest::newRow("empty message") << "message"
-                                   << "";
-    QTest::newRow("upper-case %BR% unchanged") << "message %BR%"
-                                               << "%BR%";
-    QTest::newRow("two lines") << "message a%br%b"
-                               << "a\r\nb";
-    QTest::newRow("no include yet") << "message [%include%]"
-                                    << "[]";
+    QSet<QString> used;
+    for (const CommandCase &c : commandCases())
+        for (const QString &line : splitScenarioLines(c.script))
+            used.insert(ParseScenarioLine(line).command);
+    for (const ScenarioCommandSpec &spec : ScenarioCommands()) {
+        QVERIFY2(used.contains(QLatin1String(spec.name)), spec.name);
+        if (spec.alias)
+            QVERIFY2(used.contains(QLatin1String(spec.alias)), spec.alias);
+        // Names are unique: the lookup finds each command by its own row.
+        QCOMPARE(FindScenarioCommand(QLatin1String(spec.name)), &spec);
+    }
 }
 
-void TestInterpreter::messages()
+void TestInterpreter::yieldsBeforeEveryLine()
 {
-    QFETCH(QString, script);
-    QFETCH(QString, prompt);
-    run(script);
-    QCOMPARE(fx->fake.boxes.size(), 1);
-    const auto &box = fx->fake.boxes.first();
-    QCOMPARE(box.prompt, prompt);
-    QCOMPARE(box.buttons, MsgButtons::Ok);
-    QCOMPARE(box.title, std::optional<QString>(QString()));
-    QVERIFY(box.foreground);
+    RecordingHost host;
+    QList<qsizetype> calls;
+    ctx->fake.onYield = [&] { calls << host.log.size(); };
+    ExecuteScenario(host, splitScenarioLines(u"; one\r\n\r\ndbl\r\nwaitrun 5\r\n;two"_qs));
+    // Before each of the five lines, and inside waitrun once the window is hidden.
+    QCOMPARE(calls, (QList<qsizetype>{0, 0, 0, 1, 2, 3}));
+    ctx->fake.eventPumps = 0;
+    ExecuteScenario(host, {});
+    QCOMPARE(ctx->fake.eventPumps, 0);
 }
 
-void TestInterpreter::includeIsDataAndRunLocal()
+void TestInterpreter::trace()
 {
-    fx->write(QStringLiteral("notes.txt"), QStringLiteral("first%br%\r\nmsg not run"));
-    run(QStringLiteral("include notes.txt\r\nmessage <%include%>\r\nsay Today: %include%"));
-    QCOMPARE(prompts(), QStringList{u"<first%br%\r\nmsg not run>"_qs});
-    QCOMPARE(w->Label1->caption(), u"Today: first%br%\r\nmsg not run"_qs);
-    // The next run starts without the included text.
-    run(QStringLiteral("message [%include%]"));
-    QCOMPARE(prompts().last(), u"[]"_qs);
+    QStringList lines;
+    ctx->fake.answers = {MsgAnswer::Yes};
+    runOnHost(u"sleep 1500\r\n; quiet\r\nmsg hi\r\nfoo\r\npic nope.bmp\r\nsleep 5"_qs,
+              [&](const QString &l) { lines << l; });
+    QCOMPARE(lines, (QStringList{
+                        "t.scn: [0.000 с] начало сценария",
+                        "t.scn:1: [0.000 с] sleep 1500",
+                        "t.scn:3: [1.500 с] msg hi",
+                        "t.scn:4: [1.500 с] foo",
+                        "t.scn:4: [1.500 с] неизвестная команда \"foo\"",
+                        "t.scn:5: [1.500 с] pic nope.bmp",
+                        "t.scn:5: [1.500 с] ошибка: не удалось загрузить картинку nope.bmp; "
+                        "сценарий остановлен",
+                    }));
+    lines.clear();
+    ctx->fake.answers = {MsgAnswer::No};
+    runOnHost(u"foo\r\nmsg never"_qs, [&](const QString &l) { lines << l; });
+    QCOMPARE(lines.last(), u"t.scn:1: [0.000 с] сценарий остановлен пользователем"_qs);
+    lines.clear();
+    runOnHost(u"dbl"_qs, [&](const QString &l) { lines << l; });
+    QCOMPARE(lines.last(), u"t.scn: [0.000 с] конец сценария"_qs);
+
+    // The companion names the file it runs, and a run it cannot start.
+    FrmStakan *w = ctx->openWindow();
+    w->scenarioTrace = [&](const QString &l) { lines << l; };
+    lines.clear();
+    w->RunScenario(QStringLiteral("missing.scn"));
+    QCOMPARE(lines.first(), u"missing.scn: не удалось прочитать файл, сценарий пуст"_qs);
+    w->ScenarioBusy = true;
+    w->RunScenario(QStringLiteral("other.scn"));
+    QCOMPARE(lines.last(), u"other.scn: не запущен: уже идёт другой сценарий"_qs);
 }
 
-void TestInterpreter::unknownCommand_data()
+void TestInterpreter::companionCarriesOutCommands()
 {
-    QTest::addColumn<MsgAnswer>("answer");
-    QTest::addColumn<QStringList>("expected");
-    const QString prompt = u"Неизвестная команда - foo\r\nПродолжить выполнение?"_qs;
-    QTest::newRow("yes goes on") << MsgAnswer::Yes << QStringList{prompt, u"after"_qs};
-    QTest::newRow("no ends the run") << MsgAnswer::No << QStringList{prompt};
-}
-
-void TestInterpreter::unknownCommand()
-{
-    QFETCH(MsgAnswer, answer);
-    QFETCH(QStringList, expected);
-    fx->fake.answers = {answer};
-    run(QStringLiteral("Foo bar\r\nmsg after"));
-    QCOMPARE(prompts(), expected);
-    const auto &box = fx->fake.boxes.first();
-    QCOMPARE(box.buttons, MsgButtons::YesNo);
-    QCOMPARE(box.title, std::optional<QString>(u"Ошибка"_qs));
-    // Either way the run ends normally.
-    QVERIFY(w->Timer1->isActive());
-    QVERIFY(w->Command5->isEnabled());
-    QVERIFY(!w->ScenarioBusy);
-}
-
-void TestInterpreter::eventsBeforeEveryLine()
-{
-    run(QStringLiteral("; one\r\n\r\n   \r\nsleep 1\r\n;two"));
-    QCOMPARE(fx->fake.eventPumps, 5);
-    fx->fake.eventPumps = 0;
-    run(QString());
-    QCOMPARE(fx->fake.eventPumps, 0);
-    QVERIFY(w->Timer1->isActive());
-}
-
-void TestInterpreter::picturePositions()
-{
-    fx->writeImage(QStringLiteral("a.bmp"), {5, 5}, Qt::red);
-    w->Image1->image().fill(Qt::white);
-    run(QStringLiteral("picx 10\r\npicy 20\r\npic a.bmp"));
+    ctx->writeImage(QStringLiteral("a.bmp"), {5, 5}, Qt::red);
+    ctx->writeImage(QStringLiteral("fon.bmp"), {500, 420}, Qt::yellow);
+    ctx->writeImage(QStringLiteral("mini.bmp"), {50, 40}, Qt::cyan);
+    ctx->openWindow()->Image1->image().fill(Qt::white);
+    FrmStakan *w =
+        runOnCompanion(u"picx 10\r\npicy 20\r\npic a.bmp\r\npicframe 0\r\n"
+                       "picvisible 0\r\nshowbutton 5\r\nhidebutton 1\r\n"
+                       "toonpic fon.bmp\r\ntoonminipic mini.bmp\r\ntoon\r\ntoonclose"_qs);
     const QImage &img = w->Image1->image();
     QCOMPARE(img.pixelColor(10, 20), QColor(Qt::red));
     QCOMPARE(img.pixelColor(14, 24), QColor(Qt::red));
     QCOMPARE(img.pixelColor(9, 20), QColor(Qt::white));
     QCOMPARE(img.pixelColor(15, 24), QColor(Qt::white));
-    QCOMPARE(img.pixelColor(0, 0), QColor(Qt::white));
-    // A new run paints at (0, 0) again; paint is the same command.
-    run(QStringLiteral("paint a.bmp"));
-    QCOMPARE(w->Image1->image().pixelColor(0, 0), QColor(Qt::red));
-    // Negative positions cut the picture at the panel's edge.
-    w->Image1->image().fill(Qt::white);
-    run(QStringLiteral("picx -3\r\npicy -3\r\npic A.BMP"));
-    QCOMPARE(w->Image1->image().pixelColor(1, 1), QColor(Qt::red));
-    QCOMPARE(w->Image1->image().pixelColor(2, 2), QColor(Qt::white));
-}
-
-void TestInterpreter::visibilityAndRestore_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<QColor>("corner");
-    QTest::newRow("hidden") << "picvisible 0" << false << QColor(Qt::white);
-    QTest::newRow("pic shows it again") << "picvisible 0\r\npic b.bmp" << true << QColor(Qt::blue);
-    QTest::newRow("restorepic keeps it hidden")
-        << "picvisible 0\r\nrestorepic" << false << QColor(Qt::green);
-    QTest::newRow("only 1 shows") << "picvisible 0\r\npicvisible yes" << false << QColor(Qt::white);
-    QTest::newRow("shown") << "picvisible 0\r\npicvisible 1" << true << QColor(Qt::white);
-}
-
-void TestInterpreter::visibilityAndRestore()
-{
-    QFETCH(QString, script);
-    QFETCH(bool, visible);
-    QFETCH(QColor, corner);
-    fx->writeImage(QStringLiteral("alk1.bmp"), {433, 225}, Qt::green);
-    fx->writeImage(QStringLiteral("b.bmp"), {3, 3}, Qt::blue);
-    w->Image1->image().fill(Qt::white);
-    run(script);
-    QCOMPARE(!w->Image1->isHidden(), visible);
-    QCOMPARE(w->Image1->image().pixelColor(0, 0), corner);
-}
-
-void TestInterpreter::frameAndClear()
-{
-    run(QStringLiteral("picframe 0"));
     QVERIFY(!w->Image1->hasBorder());
-    run(QStringLiteral("picframe 1"));
-    QVERIFY(w->Image1->hasBorder());
-    w->Image1->image().fill(Qt::red);
-    run(QStringLiteral("picclear"));
-    QVERIFY(w->Image1->image().pixelColor(100, 100) != QColor(Qt::red));
-}
-
-void TestInterpreter::userButtons()
-{
-    w->cmdU[5]->hide();
-    run(QStringLiteral("showbutton 5\r\nhidebutton 1\r\nhidebutton 2.9"));
+    QVERIFY(w->Image1->isHidden());
     QVERIFY(!w->cmdU[5]->isHidden());
     QVERIFY(w->cmdU[1]->isHidden());
-    QVERIFY(w->cmdU[2]->isHidden());
-    QVERIFY(fx->fake.boxes.isEmpty());
+    FrmCar *car = w->existingCaricatureWindow();
+    QVERIFY(car && car->isVisible());
+    QCOMPARE(car->backgroundPicture().size(), QSize(500, 420));
+    QCOMPARE(car->innerPicture().size(), QSize(50, 40));
+    QVERIFY(!car->Command1->isHidden());
+
+    // A new run paints at (0, 0) again; a failing line ends it normally.
+    runOnCompanion(u"pic a.bmp\r\npic nope.bmp\r\npicframe 1"_qs);
+    QCOMPARE(img.pixelColor(0, 0), QColor(Qt::red));
+    QVERIFY(!w->Image1->isHidden());
+    QVERIFY(!w->Image1->hasBorder());
+    QCOMPARE(ctx->fake.boxes.size(), 1);
+    QVERIFY(w->Command1->isEnabled());
+    QVERIFY(w->Timer1->isActive());
+    QVERIFY(!w->ScenarioBusy);
+
+    // waitrun hides the window while it yields and shows it again.
+    w->show();
+    QList<bool> visibleAtYield;
+    ctx->fake.onYield = [&] { visibleAtYield << w->isVisible(); };
+    runOnCompanion(u"waitrun 3000"_qs);
+    QCOMPARE(visibleAtYield, (QList<bool>{true, false}));
+    QVERIFY(w->isVisible());
 }
 
 void TestInterpreter::timerTagAcrossRuns()
 {
-    run(QStringLiteral("timer 0"));
+    FrmStakan *w = runOnCompanion(u"timer 0"_qs);
     QVERIFY(!w->Timer1->isActive());
     QCOMPARE(w->timer1Tag, u"no!"_qs);
     // A later run without a timer line leaves the companion silent.
-    run(QStringLiteral("msg hi"));
+    runOnCompanion(u"msg hi"_qs);
     QVERIFY(!w->Timer1->isActive());
     // So does a frolic from the drink button.
     w->FrolicFromButton = true;
     settings().quake = 0;
     QVERIFY(w->Frolic(QStringLiteral("0")));
     QVERIFY(!w->Timer1->isActive());
-    QVERIFY(w->FrolicFromButton);
-    run(QStringLiteral("timer 1"));
+    runOnCompanion(u"timer 1"_qs);
     QVERIFY(w->Timer1->isActive());
     QVERIFY(w->timer1Tag.isEmpty());
     // The next frolic, even one from a scenario, clears the flag.
-    run(QStringLiteral("biggluk 0"));
+    runOnCompanion(u"biggluk 0"_qs);
     QVERIFY(!w->FrolicFromButton);
     QVERIFY(w->Timer1->isActive());
 }
@@ -364,198 +466,58 @@ void TestInterpreter::timerTagAcrossRuns()
 void TestInterpreter::timerOneLetsTicksIn()
 {
     // The event timer speaks the only line of text.tlk on every tick.
-    fx->write(QStringLiteral("text.tlk"), QStringLiteral("1\r\n>ТИК\r\n"));
+    ctx->write(QStringLiteral("text.tlk"), QStringLiteral("1\r\n>ТИК\r\n"));
     settings().textver = 100;
     settings().tostver = 0;
     settings().voicever = 0;
+    FrmStakan *w = ctx->openWindow();
     w->Timer1->setInterval(1);
-    fx->fake.pumpQtEvents = true;
+    ctx->fake.pumpQtEvents = true;
     QStringList seen;
-    fx->fake.onYield = [&] {
+    ctx->fake.onYield = [&] {
         seen << w->Label1->caption();
         QThread::msleep(20); // the timer falls due while a line blocks
     };
     const QString tick = u"ТИК\r\n"_qs;
-    run(QStringLiteral("sleep 5000\r\nsleep 5000\r\nsleep 5000"));
+    runOnCompanion(u"sleep 5000\r\nsleep 5000\r\nsleep 5000"_qs);
     QVERIFY(!seen.contains(tick));
     seen.clear();
     w->Timer1->setInterval(1);
-    run(QStringLiteral("timer 1\r\nsleep 5000\r\nsleep 5000\r\nsleep 5000"));
+    runOnCompanion(u"timer 1\r\nsleep 5000\r\nsleep 5000\r\nsleep 5000"_qs);
     QCOMPARE(seen.size(), 4);
     QVERIFY(seen[0] != tick); // before the timer line
     QCOMPARE(seen[3], tick);  // a tick ran at a yield between the sleeps
-    QCOMPARE(fx->fake.sleeps.size(), 6);
 }
 
 void TestInterpreter::setquakeReachesLaterFrolics()
 {
     int shakes = 0;
-    fx->fake.onYield = [&] {
+    FrmStakan *w = ctx->openWindow();
+    ctx->fake.onYield = [&] {
         if (w->frolicWindow()) {
             ++shakes;
             const QPoint p = w->frolicWindow()->offset();
             QVERIFY(qAbs(p.x()) <= 3 && qAbs(p.y()) <= 3);
         }
     };
-    run(QStringLiteral("setquake 10\r\nbiggluk 100"));
+    runOnCompanion(u"setquake 10\r\nbiggluk 100"_qs);
     QCOMPARE(shakes, 10);
-    QCOMPARE(settings().quake, 10);
     QVERIFY(!QFile::exists(QStringLiteral("config.cfg")));
     shakes = 0;
     w->FrolicFromButton = true;
     QVERIFY(w->Frolic(QStringLiteral("100")));
     QCOMPARE(shakes, 10);
-    QVERIFY(w->Timer1->isActive());
-    QVERIFY(!w->frolicWindow());
 }
 
 void TestInterpreter::unloadFirst()
 {
-    const QString marker = fx->fake.tempFolder() + QStringLiteral("vipivaem.tut");
+    const QString marker = ctx->fake.tempFolder() + QStringLiteral("vipivaem.tut");
     QFile m(marker);
     QVERIFY(m.open(QIODevice::WriteOnly));
     m.close();
-    fx->write(QStringLiteral("run.scn"), QStringLiteral("unload\r\nmsg never"));
-    QVERIFY_THROWS_EXCEPTION(ProgramExit, w->RunScenario(QStringLiteral("run.scn")));
-    QVERIFY(fx->fake.boxes.isEmpty());
+    QVERIFY_THROWS_EXCEPTION(ProgramExit, runOnCompanion(u"unload\r\nmsg never"_qs));
+    QVERIFY(ctx->fake.boxes.isEmpty());
     QVERIFY(!QFile::exists(marker));
-}
-
-void TestInterpreter::waitrunHidesTheWindow()
-{
-    w->show();
-    QList<bool> visibleAtYield;
-    fx->fake.onYield = [&] { visibleAtYield << w->isVisible(); };
-    run(QStringLiteral("waitrun 3000"));
-    // Visible before the line, hidden while it yields inside waitrun.
-    QCOMPARE(visibleAtYield, (QList<bool>{true, false}));
-    QCOMPARE(fx->fake.sleeps, QList<int>{3000});
-    QVERIFY(w->isVisible());
-}
-
-void TestInterpreter::soundsToastsAndTray()
-{
-    run(QStringLiteral("wavs wav\\a.wav\r\nplaysound b.wav\r\ncdopen\r\ncdclose\r\n"
-                       "tost За нас!\r\nsay Привет"));
-    QCOMPARE(fx->fake.waitedSounds, QStringList{u"wav\\a.wav"_qs});
-    // The toast comes with its warning sound.
-    QCOMPARE(fx->fake.sounds, (QStringList{u"b.wav"_qs, u"warn.wav"_qs}));
-    QCOMPARE(fx->fake.cdDoor, (QList<bool>{true, false}));
-    QVERIFY(w->toastWindow());
-    QCOMPARE(w->toastWindow()->toast(), u"За нас!"_qs);
-    QCOMPARE(w->Label1->caption(), u"Привет"_qs);
-}
-
-void TestInterpreter::caricatureCommands()
-{
-    fx->writeImage(QStringLiteral("fon.bmp"), {500, 420}, Qt::yellow);
-    fx->writeImage(QStringLiteral("mini.bmp"), {50, 40}, Qt::cyan);
-    run(QStringLiteral("toonpic fon.bmp\r\ntoonminipic mini.bmp\r\ntoon\r\ntoonclose"));
-    FrmCar *car = w->existingCaricatureWindow();
-    QVERIFY(car);
-    QVERIFY(car->isVisible());
-    QVERIFY(!car->Picture1->isHidden());
-    QVERIFY(!car->Command1->isHidden());
-    QCOMPARE(car->backgroundPicture().size(), QSize(500, 420));
-    QCOMPARE(car->innerPicture().size(), QSize(50, 40));
-    run(QStringLiteral("toonminihide\r\ntoonpichide"));
-    QVERIFY(car->Picture1->isHidden());
-    QVERIFY(car->backgroundPicture().isNull());
-    QVERIFY(car->innerPicture().isNull());
-}
-
-void TestInterpreter::failingCommands_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("why");
-    QTest::newRow("sleep word") << "sleep long"
-                                << "не целое число";
-    QTest::newRow("sleep beyond 32 bits") << "sleep 99999999999"
-                                          << "не целое число";
-    QTest::newRow("picx fraction") << "picx 1.5"
-                                   << "не целое число";
-    QTest::newRow("basevoice word") << "basevoice one"
-                                    << "не целое число";
-    QTest::newRow("setquake empty") << "setquake"
-                                    << "не целое число";
-    QTest::newRow("gluk word") << "gluk many"
-                               << "не целое число";
-    QTest::newRow("biggluk word") << "biggluk many"
-                                  << "не целое число";
-    QTest::newRow("waitrun word") << "waitrun soon"
-                                  << "не целое число";
-    QTest::newRow("include missing") << "include nope.txt"
-                                     << "nope.txt";
-    QTest::newRow("pic missing") << "pic nope.bmp"
-                                 << "nope.bmp";
-    QTest::newRow("pic not a picture") << "pic run.scn"
-                                       << "run.scn";
-    QTest::newRow("restorepic missing") << "restorepic"
-                                        << "alk1.bmp";
-    QTest::newRow("toonpic missing") << "toonpic nope.jpg"
-                                     << "nope.jpg";
-    QTest::newRow("toonminipic missing") << "toonminipic nope.gif"
-                                         << "nope.gif";
-    QTest::newRow("button 6") << "showbutton 6"
-                              << "1..5";
-    QTest::newRow("button 0") << "hidebutton 0"
-                              << "1..5";
-    QTest::newRow("button word") << "hidebutton first"
-                                 << "1..5";
-}
-
-void TestInterpreter::failingCommands()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, why);
-    run(QStringLiteral("; a failing line\r\n") + line + QStringLiteral("\r\nmsg after"));
-    // One box names the line and the reason; the lines after it do not run.
-    QCOMPARE(fx->fake.boxes.size(), 1);
-    const auto &box = fx->fake.boxes.first();
-    QVERIFY2(box.prompt.startsWith(u"Ошибка в строке 2 сценария:\r\n"_qs + line),
-             qPrintable(box.prompt));
-    QVERIFY2(box.prompt.contains(why), qPrintable(box.prompt));
-    QCOMPARE(box.title, std::optional<QString>(u"Ошибка"_qs));
-    QVERIFY(fx->fake.sleeps.isEmpty());
-    // The run ends normally: buttons and timer back.
-    QVERIFY(w->Command1->isEnabled());
-    QVERIFY(w->cmdU[1]->isEnabled());
-    QVERIFY(w->Timer1->isActive());
-    QVERIFY(!w->ScenarioBusy);
-}
-
-void TestInterpreter::checker_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("clean") << "; intro\r\nmsg hi\r\nsleep 10\r\npic Pics\\A.BMP\r\nplaysound\r\n"
-                              "playsound \\\\3\r\ngluk\r\nshowbutton 5\r\ninclude inc.txt\r\n"
-                              "msg %include%\r\nunload"
-                           << QStringList{};
-    QTest::newRow("unknown command")
-        << "msg a\r\nFoo bar" << QStringList{"s.scn:2: unknown command 'foo'"};
-    QTest::newRow("tab in command")
-        << "sleep\t5" << QStringList{"s.scn:1: unknown command 'sleep\t5'"};
-    QTest::newRow("numbers") << "sleep x\r\npicx\r\ngluk 1e3\r\nshowbutton 7"
-                             << QStringList{
-                                    "s.scn:1: 'sleep' needs a whole number, not 'x'",
-                                    "s.scn:2: 'picx' needs a whole number, not ''",
-                                    "s.scn:3: 'gluk' needs a whole number or nothing, not '1e3'",
-                                    "s.scn:4: 'showbutton' needs a button number 1..5, not '7'"};
-    QTest::newRow("missing files")
-        << "pic no.bmp\r\n\r\nwavs wav\\no.wav\r\ntoonminipic x.gif\r\ninclude no.txt"
-        << QStringList{"s.scn:1: file not found: no.bmp", "s.scn:3: file not found: wav\\no.wav",
-                       "s.scn:4: file not found: x.gif", "s.scn:5: file not found: no.txt"};
-}
-
-void TestInterpreter::checker()
-{
-    QFETCH(QString, script);
-    QFETCH(QStringList, expected);
-    fx->writeImage(QStringLiteral("pics/a.bmp"), {4, 4}, Qt::red);
-    fx->write(QStringLiteral("inc.txt"), QStringLiteral("text"));
-    fx->write(QStringLiteral("s.scn"), script);
-    QCOMPARE(CheckScenarioFile(QStringLiteral("s.scn")), expected);
 }
 
 QTEST_MAIN(TestInterpreter)

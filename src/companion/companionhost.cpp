@@ -1,0 +1,61 @@
+#include "companion/frmstakan.h"
+
+#include "companion/picturebox.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+namespace stak {
+
+void FrmStakan::InterpretScenario()
+{
+    ExecuteScenario(*this, ScenarioLines, m_scenarioFile, scenarioTrace);
+}
+
+void FrmStakan::setPictureFrame(bool on)
+{
+    Image1->setBorder(on);
+}
+
+void FrmStakan::clearPicture()
+{
+    Image1->clearPicture();
+}
+
+void FrmStakan::setPictureVisible(bool visible)
+{
+    Image1->setVisible(visible);
+}
+
+bool FrmStakan::paintPicture(const QString &path, int x, int y)
+{
+    return Image1->paintFile(path, x, y);
+}
+
+void FrmStakan::setUserButtonVisible(int k, bool visible)
+{
+    cmdU[k]->setVisible(visible);
+}
+
+void FrmStakan::setEventTimer(bool on)
+{
+    if (on) {
+        Timer1->start();
+        timer1Tag.clear();
+    } else {
+        Timer1->stop();
+        timer1Tag = QStringLiteral("no!");
+    }
+}
+
+void FrmStakan::setWindowVisible(bool visible)
+{
+    setVisible(visible);
+}
+
+ScenarioCaricature &FrmStakan::caricature()
+{
+    return *caricatureWindow();
+}
+
+} // namespace stak

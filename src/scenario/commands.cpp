@@ -1,0 +1,126 @@
+#include "scenario/commands.h"
+
+#include "scenario/scenarioline.h"
+
+#include <array>
+#include <cstring>
+
+namespace stak {
+
+namespace {
+using C = ScenarioCommand;
+using A = ArgumentKind;
+using F = FileKind;
+
+constexpr std::array kCommands{
+    ScenarioCommandSpec{C::Message, "message", "msg", A::Text, F::None},
+    ScenarioCommandSpec{C::Sleep, "sleep", "pause", A::Number, F::None},
+    ScenarioCommandSpec{C::Say, "say", "talk", A::Text, F::None},
+    ScenarioCommandSpec{C::Tost, "tost", nullptr, A::Text, F::None},
+    ScenarioCommandSpec{C::BaseVoice, "basevoice", nullptr, A::Number, F::None},
+    ScenarioCommandSpec{C::PlaySound, "playsound", nullptr, A::SoundOrPhrase, F::Sound},
+    ScenarioCommandSpec{C::Wavs, "wavs", nullptr, A::File, F::Sound},
+    ScenarioCommandSpec{C::Dbl, "dbl", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::Gluk, "gluk", nullptr, A::CountOrEmpty, F::None},
+    ScenarioCommandSpec{C::BigGluk, "biggluk", nullptr, A::CountOrEmpty, F::None},
+    ScenarioCommandSpec{C::SetQuake, "setquake", nullptr, A::Number, F::None},
+    ScenarioCommandSpec{C::PicFrame, "picframe", nullptr, A::Switch, F::None},
+    ScenarioCommandSpec{C::PicClear, "picclear", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::Pic, "pic", "paint", A::File, F::Picture},
+    ScenarioCommandSpec{C::PicX, "picx", nullptr, A::Number, F::None},
+    ScenarioCommandSpec{C::PicY, "picy", nullptr, A::Number, F::None},
+    ScenarioCommandSpec{C::PicVisible, "picvisible", nullptr, A::Switch, F::None},
+    ScenarioCommandSpec{C::RestorePic, "restorepic", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::ShowButton, "showbutton", nullptr, A::ButtonIndex, F::None},
+    ScenarioCommandSpec{C::HideButton, "hidebutton", nullptr, A::ButtonIndex, F::None},
+    ScenarioCommandSpec{C::Timer, "timer", nullptr, A::Switch, F::None},
+    ScenarioCommandSpec{C::Unload, "unload", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::WaitRun, "waitrun", nullptr, A::Number, F::None},
+    ScenarioCommandSpec{C::Include, "include", nullptr, A::File, F::Text},
+    ScenarioCommandSpec{C::CdOpen, "cdopen", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::CdClose, "cdclose", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::Toon, "toon", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::ToonPic, "toonpic", nullptr, A::File, F::Picture},
+    ScenarioCommandSpec{C::ToonPicHide, "toonpichide", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::ToonMiniPic, "toonminipic", nullptr, A::File, F::Picture},
+    ScenarioCommandSpec{C::ToonMiniHide, "toonminihide", nullptr, A::None, F::None},
+    ScenarioCommandSpec{C::ToonClose, "toonclose", nullptr, A::None, F::None},
+};
+
+// Row i describes enumerator i, so the table has a row for every command.
+constexpr bool rowsFollowTheEnum()
+{
+    for (std::size_t i = 0; i < kCommands.size(); ++i)
+        if (kCommands[i].command != ScenarioCommand(i))
+            return false;
+    return kCommands.back().command == ScenarioCommand::ToonClose;
+}
+static_assert(rowsFollowTheEnum(), "one row per command, in the order of the enum");
+
+QString notANumber(const QString &argument)
+{
+    return QStringLiteral("\"%1\" - не целое число").arg(argument);
+}
+} // namespace
+
+std::span<const ScenarioCommandSpec> ScenarioCommands()
+{
+    return kCommands;
+}
+
+const ScenarioCommandSpec *FindScenarioCommand(const QString &word)
+{
+    for (const ScenarioCommandSpec &c : kCommands)
+        if (word == QLatin1String(c.name) || (c.alias && word == QLatin1String(c.alias)))
+            return &c;
+    return nullptr;
+}
+
+ScenarioArgument ParseScenarioArgument(ArgumentKind kind, const QString &argument)
+{
+    ScenarioArgument a;
+    switch (kind) {
+    case ArgumentKind::None:
+    case ArgumentKind::Text:
+    case ArgumentKind::File:
+        break;
+    case ArgumentKind::Number:
+        if (const auto n = ScenarioNumber(argument))
+            a.number = *n;
+        else
+            a.error = notANumber(argument);
+        break;
+    case ArgumentKind::CountOrEmpty:
+        if (argument.isEmpty())
+            break;
+        if (const auto n = ScenarioNumber(argument))
+            a.number = *n;
+        else
+            a.error = notANumber(argument);
+        break;
+    case ArgumentKind::ButtonIndex: {
+        const auto k = ScenarioIndex(argument);
+        if (k && *k >= 1 && *k <= 5)
+            a.number = *k;
+        else
+            a.error = QStringLiteral("кнопки с номером \"%1\" нет (бывают 1..5)").arg(argument);
+        break;
+    }
+    case ArgumentKind::SoundOrPhrase:
+        // Read the way the voice action reads it: text after the two
+        // backslashes that is no whole number above 0 means a random phrase.
+        if (argument.isEmpty() || argument.startsWith(QStringLiteral("\\\\"))) {
+            a.phrase = true;
+            bool ok = false;
+            const int n = argument.mid(2).trimmed().toInt(&ok);
+            a.number = ok && n > 0 ? n : 0;
+        }
+        break;
+    case ArgumentKind::Switch:
+        a.on = argument == QStringLiteral("1");
+        break;
+    }
+    return a;
+}
+
+} // namespace stak

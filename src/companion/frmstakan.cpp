@@ -1,7 +1,9 @@
 #include "companion/frmstakan.h"
 
+#include "companion/companionfiles.h"
 #include "companion/picturebox.h"
 #include "companion/vblabel.h"
+#include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/credits.h"
 #include "core/fonts.h"
@@ -172,15 +174,9 @@ void FrmStakan::loadVoiceMenu()
     const auto text = readTextFile(QStringLiteral("sound.tlk"));
     if (!text)
         return;
-    const QStringList lines = splitLines(*text);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!lines[i].startsWith(QLatin1Char('>')))
-            continue;
-        if (i + 1 >= lines.size())
-            break;
-        ++i; // the entry's text line is taken whatever it holds
+    for (const QString &caption : VoiceMenuCaptions(*text)) {
         const int k = int(mtx.size());
-        QAction *a = mtost->addAction(lines[i]);
+        QAction *a = mtost->addAction(caption);
         a->setObjectName(QStringLiteral("mtx%1").arg(k));
         connect(a, &QAction::triggered, this,
                 [this, k] { SayVoice(QStringLiteral("\\\\") + QString::number(k)); });
@@ -193,18 +189,12 @@ void FrmStakan::loadUserButtons()
     const auto text = readTextFile(QStringLiteral("user.but"));
     if (!text)
         return;
-    const QStringList lines = splitLines(*text);
-    const QString marker = QStringLiteral("%>!<%");
-    for (int k = 1; k <= 5 && k <= lines.size(); ++k) {
-        const QString &line = lines[k - 1];
-        if (line.trimmed().isEmpty())
-            continue;
-        QString caption = line;
-        caption.remove(marker);
-        caption = caption.trimmed();
-        if (!line.contains(marker))
+    const auto buttons = ParseUserButtons(*text);
+    for (int k = 1; k <= 5; ++k) {
+        const UserButton &b = buttons[size_t(k - 1)];
+        if (b.visible)
             cmdU[k]->show();
-        cmdU[k]->setText(caption);
+        cmdU[k]->setText(b.caption);
     }
 }
 

@@ -1,24 +1,11 @@
 #include "companion/picturebox.h"
 
-#include "core/contentpath.h"
+#include "core/contentfile.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace stak {
-
-QImage loadPicture(const QString &path)
-{
-    if (path.trimmed().isEmpty())
-        return {};
-    QImageReader reader(resolveContentPath(path));
-    reader.setDecideFormatFromContent(true);
-    QImage img = reader.read();
-    if (img.isNull())
-        return {};
-    return img.convertToFormat(QImage::Format_RGB32);
-}
 
 PictureBox::PictureBox(QSize size, QWidget *parent)
     : QWidget(parent), m_image(size, QImage::Format_RGB32)

@@ -41,8 +41,4 @@ private:
     bool m_border = true;
 };
 
-// Loads a picture file (BMP, JPEG, GIF, decided by content, not by name)
-// through the content path resolver; a null image when it cannot.
-QImage loadPicture(const QString &path);
-
 } // namespace stak

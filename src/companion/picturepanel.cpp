@@ -1,35 +1,24 @@
 #include "companion/frmstakan.h"
 
+#include "companion/companionfiles.h"
 #include "companion/picturebox.h"
 #include "core/contentpath.h"
 #include "core/random.h"
 #include "core/textfile.h"
-
-#include <QDir>
 
 namespace stak {
 
 void FrmStakan::ChangePicture(int mode)
 {
     if (mode == 1) {
-        ++OrderPosition;
-        const qint32 p = OrderPosition;
-        const QStringList lines =
-            splitLines(readTextFile(QStringLiteral(".\\pics\\order.txt")).value_or(QString()));
-        // Lines 1..p are read; reaching the end of the file wraps the position.
-        QString line;
-        for (qint32 i = 1; i <= p && i <= lines.size(); ++i) {
-            line = lines[i - 1];
-            if (i == lines.size())
-                OrderPosition = 0;
-        }
-        if (lines.isEmpty()) {
-            OrderPosition = 0;
+        const OrderStep step = NextOrderEntry(
+            readTextFile(QStringLiteral(".\\pics\\order.txt")).value_or(QString()), OrderPosition);
+        OrderPosition = step.position;
+        if (!step.line)
             return;
-        }
         Image1->show();
-        if (!line.isEmpty())
-            Image1->paintFile(QStringLiteral("./pics/") + line, 0, 0);
+        if (!step.line->isEmpty())
+            Image1->paintFile(QStringLiteral("./pics/") + *step.line, 0, 0);
         return;
     }
     if (mode != 2)
@@ -48,11 +37,8 @@ void FrmStakan::ChangePicture(int mode)
 
 QString FrmStakan::ListPictures(const QString &mask)
 {
-    QDir dir(resolveContentPath(QStringLiteral("pics")));
-    const QStringList names =
-        dir.entryList({mask}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     QString list;
-    for (const QString &name : names) {
+    for (const QString &name : listContentFiles(QStringLiteral("pics"), {mask})) {
         ++PictureCount;
         list += name + QLatin1Char('|');
     }

@@ -1,5 +1,6 @@
 #include "companion/frmstakan.h"
 
+#include "companion/companionfiles.h"
 #include "companion/vblabel.h"
 #include "core/random.h"
 #include "phrases/phrases.h"
@@ -55,20 +56,11 @@ void FrmStakan::SayVoice(const QString &text)
         platform().playSound(file);
         return;
     }
-    const QString p = ReadPhrase(QStringLiteral("sound.tlk"), number);
-    qsizetype q = p.indexOf(QStringLiteral("\r\n"));
-    if (q == 0)
-        q = p.indexOf(QStringLiteral("\r\n"), 1);
-    QString name = p;
-    if (q >= 0) {
-        Label1->setCaption(p.mid(q + 2));
-        name = p.left(q);
-    }
-    // A bare marker line leaves a line break in front of the file name.
-    while (name.startsWith(QLatin1Char('\r')) || name.startsWith(QLatin1Char('\n')))
-        name.remove(0, 1);
-    platform().playSound(QStringLiteral(".\\wav\\") + name);
-    if (name == QStringLiteral("rukidroz.wav"))
+    const VoicePhrase phrase = ParseVoicePhrase(ReadPhrase(QStringLiteral("sound.tlk"), number));
+    if (phrase.caption)
+        Label1->setCaption(*phrase.caption);
+    platform().playSound(QStringLiteral(".\\wav\\") + phrase.file);
+    if (phrase.file == QStringLiteral("rukidroz.wav"))
         shakeWindow();
 }
 

@@ -1,5 +1,7 @@
 #include "core/contentpath.h"
 
+#include "core/contentfile.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -45,15 +47,17 @@ QString resolveContentPath(const QString &path)
 QStringList listContentFiles(const QString &folder, const QStringList &patterns)
 {
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : resolveContentPath(folder));
-    return dir.entryList(patterns, QDir::Files | QDir::NoDotAndDotDot,
-                         QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QString &name :
+         dir.entryList(patterns, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        if (isRegularFile(dir.filePath(name)))
+            names.append(name);
+    return names;
 }
 
 bool contentFileExists(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    return QFileInfo(resolveContentPath(path)).isFile();
+    return !path.isEmpty() && isRegularFile(resolveContentPath(path));
 }
 
 } // namespace stak

@@ -11,13 +11,12 @@ namespace stak {
 // relative to the current folder.
 QString resolveContentPath(const QString &path);
 
-// True when resolveContentPath finds an existing file (not a folder).
+// True when resolveContentPath finds a regular file (links followed).
 bool contentFileExists(const QString &path);
 
-// Bare names of the files of a content folder ("" for the current folder)
-// that match one of the wildcard patterns without regard to letter case,
-// sorted without regard to letter case (Linux lists folders in no stable
-// order).
+// Bare names of the regular files (links followed; no hidden files) of a
+// content folder ("" for the current folder) that match one of the wildcard patterns without regard
+// to letter case, sorted without regard to letter case (Linux lists folders in no stable order).
 QStringList listContentFiles(const QString &folder, const QStringList &patterns);
 
 } // namespace stak

@@ -1,6 +1,7 @@
 #include "scenario/frmcar.h"
 
 #include "companion/picturebox.h"
+#include "core/contentfile.h"
 
 #include <QGuiApplication>
 #include <QLabel>

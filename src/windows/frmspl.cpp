@@ -3,6 +3,7 @@
 #include "companion/picturebox.h"
 #include "companion/vblabel.h"
 #include "core/clocktimer.h"
+#include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/credits.h"
 #include "core/fonts.h"

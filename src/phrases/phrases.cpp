@@ -75,13 +75,16 @@ QString ReadPhrase(const QString &fileName, int number)
     const QStringList lines = splitLines(*text);
     if (lines.size() < 2)
         return {};
-    bool ok = false;
-    const int count = lines[0].trimmed().toInt(&ok);
-    if (!ok || count < 1)
-        return {};
     reseedFromClock();
-    if (number == 0)
+    if (number == 0) {
+        // The count bounds random picks only; an explicit number is looked up
+        // whatever it says.
+        bool ok = false;
+        const int count = lines[0].trimmed().toInt(&ok);
+        if (!ok || count < 1)
+            return {};
         number = PickPhraseNumber(fileName, count);
+    }
     int k = 0;
     bool inPhrase = false;
     QString result;

@@ -1,6 +1,7 @@
 #include "scenario/scenarioline.h"
 
 #include <QSet>
+#include <cmath>
 
 namespace stak {
 
@@ -53,7 +54,8 @@ std::optional<qint32> ScenarioIndex(const QString &argument)
         return whole;
     bool ok = false;
     const double v = argument.trimmed().toDouble(&ok);
-    if (!ok || v < INT32_MIN || v > INT32_MAX)
+    // NaN fails every comparison: it is refused by name, with the infinities.
+    if (!ok || !std::isfinite(v) || v < INT32_MIN || v > INT32_MAX)
         return std::nullopt;
     return qint32(v);
 }

@@ -268,6 +268,12 @@ void TestInterpreter::eventsBeforeEveryLine()
     run(QString());
     QCOMPARE(fx->fake.eventPumps, 0);
     QVERIFY(w->Timer1->isActive());
+    // A scenario that is no readable file runs as an empty one.
+    for (const char *name : {"/dev/zero", "."}) {
+        w->RunScenario(QLatin1String(name));
+        QVERIFY(w->ScenarioLines.isEmpty());
+    }
+    QCOMPARE(fx->fake.eventPumps, 0);
 }
 
 void TestInterpreter::picturePositions()
@@ -496,6 +502,22 @@ void TestInterpreter::failingCommands_data()
                                      << "nope.jpg";
     QTest::newRow("toonminipic missing") << "toonminipic nope.gif"
                                          << "nope.gif";
+    QTest::newRow("include a fifo") << "include pipe"
+                                    << "pipe";
+    QTest::newRow("include /dev/zero") << "include /dev/zero"
+                                       << "/dev/zero";
+    QTest::newRow("include a link to /dev/zero") << "include zero"
+                                                 << "zero";
+    QTest::newRow("include 1 GB") << "include huge.txt"
+                                  << "huge.txt";
+    QTest::newRow("pic a fifo") << "pic pipe"
+                                << "pipe";
+    QTest::newRow("toonpic /dev/zero") << "toonpic zero"
+                                       << "zero";
+    QTest::newRow("showbutton nan") << "showbutton nan"
+                                    << "1..5";
+    QTest::newRow("hidebutton -inf") << "hidebutton -inf"
+                                     << "1..5";
     QTest::newRow("button 6") << "showbutton 6"
                               << "1..5";
     QTest::newRow("button 0") << "hidebutton 0"
@@ -508,6 +530,9 @@ void TestInterpreter::failingCommands()
 {
     QFETCH(QString, line);
     QFETCH(QString, why);
+    plant(QStringLiteral("pipe"), Planted::Fifo);
+    plant(QStringLiteral("zero"), Planted::Device);
+    plant(QStringLiteral("huge.txt"), Planted::Huge);
     run(QStringLiteral("; a failing line\r\n") + line + QStringLiteral("\r\nmsg after"));
     // One box names the line and the reason; the lines after it do not run.
     QCOMPARE(fx->fake.boxes.size(), 1);

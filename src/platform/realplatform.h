@@ -4,9 +4,16 @@
 
 #include <memory>
 
+class QCoreApplication;
+
 namespace stak {
 
 class SdlAudio;
+
+// Qt's own texts (the buttons of message boxes, the menus of text boxes) in
+// Russian, like every other text of the program, whatever the system's
+// language. False when Qt's Russian translations are not installed.
+bool installQtTranslations(QCoreApplication &app);
 
 // The platform of a real desktop session: Qt message boxes, SDL2_mixer audio
 // on its own thread, the X11 screen, the Linux CD-ROM ioctls.
@@ -34,7 +41,13 @@ public:
     [[noreturn]] void exitProgram(int code) override;
     QStringList screenFonts() override;
 
+    // Before a blocking wait: every shown window is painted and its pixels
+    // have reached the display, waiting up to budgetMs for windows still being
+    // mapped. Input and timers are not processed.
+    void presentWindows(int budgetMs);
+
 private:
+    static constexpr int kPresentBudgetMs = 1000;
     std::unique_ptr<SdlAudio> m_audio;
 };
 

@@ -9,6 +9,7 @@
 
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 namespace stak {
 
@@ -119,9 +120,16 @@ void FrmStakan::InterpretScenario()
         } else if (cmd == QStringLiteral("waitrun")) {
             if (!number(n))
                 return;
+            // Shown again where it was, not where the window manager would
+            // put a new window: the place is set again, and on the native
+            // window too, which marks it as chosen rather than automatic.
+            const QRect at = geometry();
             hide();
             platform().processEvents();
             platform().sleep(qMax(0, n));
+            setGeometry(at);
+            if (windowHandle())
+                windowHandle()->setGeometry(at);
             show();
         } else if (cmd == QStringLiteral("include")) {
             const auto text = readTextFile(arg);

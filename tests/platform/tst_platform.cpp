@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtEndian>
@@ -66,6 +68,7 @@ private slots:
     void fakeExitThrows();
     void soundReallyPlays();
     void realScreen();
+    void russianButtons();
 
 private:
     QTemporaryDir dir;
@@ -166,6 +169,16 @@ void TestPlatform::realScreen()
     QVERIFY(real.tempFolder().endsWith(QLatin1Char('/')));
     QVERIFY(QDir(real.tempFolder()).exists());
     QVERIFY(!real.screenFonts().isEmpty());
+}
+
+void TestPlatform::russianButtons()
+{
+    // Whatever the system's language, Qt's own buttons speak Russian.
+    QLocale::setDefault(QLocale::English);
+    QVERIFY(installQtTranslations(*qApp));
+    QMessageBox box(QMessageBox::NoIcon, u"t"_qs, u"?"_qs, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), u"&Да"_qs);
+    QCOMPARE(box.button(QMessageBox::No)->text(), u"&Нет"_qs);
 }
 
 QTEST_MAIN(TestPlatform)

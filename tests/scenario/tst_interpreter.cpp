@@ -430,13 +430,21 @@ void TestInterpreter::unloadFirst()
 void TestInterpreter::waitrunHidesTheWindow()
 {
     w->show();
+    w->move(120, 80);
+    const QPoint at = w->pos();
     QList<bool> visibleAtYield;
-    fx->fake.onYield = [&] { visibleAtYield << w->isVisible(); };
+    fx->fake.onYield = [&] {
+        visibleAtYield << w->isVisible();
+        // Meanwhile the window manager would place the window anew.
+        if (!w->isVisible())
+            w->move(400, 300);
+    };
     run(QStringLiteral("waitrun 3000"));
     // Visible before the line, hidden while it yields inside waitrun.
     QCOMPARE(visibleAtYield, (QList<bool>{true, false}));
     QCOMPARE(fx->fake.sleeps, QList<int>{3000});
     QVERIFY(w->isVisible());
+    QCOMPARE(w->pos(), at); // back where it was
 }
 
 void TestInterpreter::soundsToastsAndTray()

@@ -28,6 +28,12 @@ QString systemError(int error)
     return QString::fromLocal8Bit(strerror(error));
 }
 
+// A name the system can be asked about: a NUL would cut it short.
+bool isNativePath(const QString &path)
+{
+    return !path.isEmpty() && !path.contains(QChar(0));
+}
+
 int openNonBlocking(const QByteArray &native)
 {
     int fd;
@@ -75,13 +81,13 @@ qint64 contentSizeLimit(ContentKind kind)
 bool isRegularFile(const QString &path)
 {
     struct stat st;
-    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 &&
+    return isNativePath(path) && ::stat(QFile::encodeName(path).constData(), &st) == 0 &&
            S_ISREG(st.st_mode);
 }
 
 std::optional<QByteArray> readContentFile(const QString &path, ContentKind kind)
 {
-    if (path.isEmpty())
+    if (!isNativePath(path))
         return std::nullopt;
     const QByteArray native = QFile::encodeName(resolveContentPath(path));
     const qint64 limit = contentSizeLimit(kind);

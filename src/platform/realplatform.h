@@ -41,12 +41,12 @@ public:
     [[noreturn]] void exitProgram(int code) override;
     QStringList screenFonts() override;
 
+private:
     // Before a blocking wait: every shown window is painted and its pixels
     // have reached the display, waiting up to budgetMs for windows still being
     // mapped. Input and timers are not processed.
     void presentWindows(int budgetMs);
 
-private:
     static constexpr int kPresentBudgetMs = 1000;
     std::unique_ptr<SdlAudio> m_audio;
 };

@@ -7,6 +7,7 @@
 #include "core/textfile.h"
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -43,6 +44,7 @@ private slots:
     void plantedFilesAreMissing();
     void sizeLimits_data();
     void sizeLimits();
+    void pictureSizeLimit();
     void loadSettings_data();
     void loadSettings();
     void randomRange();
@@ -312,6 +314,28 @@ void TestCore::sizeLimits()
     QCOMPARE(bytes.has_value(), read);
     if (read)
         QCOMPARE(bytes->size(), size);
+}
+
+void TestCore::pictureSizeLimit()
+{
+    // A GIF of a few bytes may declare a screen of any size, which the decoder
+    // fills whole: one of 5000 x 2000 pixels is refused, 2000 x 2000 is not.
+    auto gif = [](quint16 w, quint16 h) {
+        QByteArray g("GIF89a");
+        g += char(w & 0xff);
+        g += char(w >> 8);
+        g += char(h & 0xff);
+        g += char(h >> 8);
+        // Two colours; one image of one pixel; its LZW data; the end.
+        g += QByteArray::fromHex("800000"
+                                 "000000ffffff"
+                                 "2c000000000100010000"
+                                 "0202440100"
+                                 "3b");
+        return g;
+    };
+    QCOMPARE(decodePicture(gif(2000, 2000)).size(), QSize(2000, 2000));
+    QVERIFY(decodePicture(gif(5000, 2000)).isNull());
 }
 
 void TestCore::loadSettings_data()

@@ -10,7 +10,9 @@ if command -v ccache >/dev/null 2>&1; then launcher=-DCMAKE_CXX_COMPILER_LAUNCHE
 cmake -S . -B build-sanitize -DCMAKE_CXX_COMPILER=clang++ -DSTAK_ASAN=ON -DSTAK_BENCH=OFF \
     -DSTAK_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher
 cmake --build build-sanitize -j"$(nproc)"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+# Full stacks for every allocation, so that the suppressions can name the
+# Qt functions behind a leak.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0"
 export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd build-sanitize && ctest --output-on-failure -j"$(nproc)"

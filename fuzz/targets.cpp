@@ -135,7 +135,7 @@ void order(QByteArrayView input)
     for (qsizetype i = 0; i < steps + 1; ++i) {
         const OrderStep step = NextOrderEntry(t, position);
         require(step.line.has_value() == (lines > 0));
-        require(step.position >= 0 && step.position <= lines && step.position < lines + 1);
+        require(step.position >= 0 && step.position <= lines);
         position = step.position;
         if (i + 1 == lines)
             require(position == 0);
@@ -252,6 +252,12 @@ void setUpOnce()
     if (done)
         return;
     done = true;
+    // Qt warns about much of what hostile input does (names with NUL, pictures
+    // beyond the allocation limit); fatal messages still end the run.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &) {
+        if (type == QtFatalMsg)
+            std::abort();
+    });
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;

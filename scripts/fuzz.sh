@@ -17,7 +17,8 @@ for t in "$@"; do cmake --build build-fuzz --target "fuzz_$t" >/dev/null; done
 for t in "$@"; do
     mkdir -p "build-fuzz/corpus/$t" build-fuzz/crashes
     cp -n fuzz/corpus/"$t"/* "build-fuzz/corpus/$t/"
-    QT_QPA_PLATFORM=offscreen nice -n 19 "build-fuzz/fuzz_$t" -dict="$root/fuzz/stakanych.dict" \
+    LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp" QT_QPA_PLATFORM=offscreen \
+        nice -n 19 "build-fuzz/fuzz_$t" -dict="$root/fuzz/stakanych.dict" \
         -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$root/build-fuzz/crashes/$t-" ${STAK_FUZZ_FLAGS:-} \
         "$root/build-fuzz/corpus/$t" \
@@ -25,5 +26,5 @@ for t in "$@"; do
 done
 wait
 for t in "$@"; do
-    echo "$t: $(grep -E '^#[0-9]+ +(DONE|INITED)' "build-fuzz/$t.log" | tail -1)"
+    echo "$t: $(grep -E '^#[0-9]+[[:space:]]+(DONE|INITED)' "build-fuzz/$t.log" | tail -1)"
 done

@@ -5,6 +5,53 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <QtTest>
+#include <sys/stat.h>
+
+// What a careless or hostile author can leave under a content file's name.
+enum class Planted { Fifo, LinkToFifo, Device, Folder, Huge, DanglingLink };
+
+// Plants one of them under `name` (relative to the current folder): a FIFO
+// that nobody writes, a link to one, a link to /dev/zero, a folder, a sparse
+// file of 1 GB, a link to nothing.
+inline void plant(const QString &name, Planted what)
+{
+    QDir().mkpath(QFileInfo(name).path());
+    const QByteArray native = QFile::encodeName(name);
+    switch (what) {
+    case Planted::Fifo:
+        QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+        break;
+    case Planted::LinkToFifo:
+        QVERIFY(::mkfifo(native + ".fifo", 0600) == 0);
+        QVERIFY(QFile::link(QFileInfo(name).fileName() + QStringLiteral(".fifo"), name));
+        break;
+    case Planted::Device:
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), name));
+        break;
+    case Planted::Folder:
+        QVERIFY(QDir().mkpath(name));
+        break;
+    case Planted::Huge: {
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(qint64(1) << 30));
+        break;
+    }
+    case Planted::DanglingLink:
+        QVERIFY(QFile::link(QStringLiteral("nothing-here"), name));
+        break;
+    }
+}
+
+// A table column of every plant.
+inline void addPlantedRows(const char *suffix = "")
+{
+    const std::pair<const char *, Planted> rows[] = {
+        {"fifo", Planted::Fifo},        {"link to a fifo", Planted::LinkToFifo},
+        {"/dev/zero", Planted::Device}, {"folder", Planted::Folder},
+        {"1 GB", Planted::Huge},        {"dangling link", Planted::DanglingLink}};
+    for (const auto &[name, what] : rows)
+        QTest::addRow("%s%s", name, suffix) << what;
+}
 
 // Writes a test's file byte for byte, making its folders first; relative
 // names are taken from the current folder.

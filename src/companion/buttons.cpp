@@ -19,7 +19,7 @@ namespace stak {
 
 void FrmStakan::buildMenus()
 {
-    auto item = [this](QMenu *menu, const char *name, const QString &caption) {
+    auto item = [](QMenu *menu, const char *name, const QString &caption) {
         QAction *a =
             caption == QStringLiteral("-") ? menu->addSeparator() : menu->addAction(caption);
         a->setObjectName(QLatin1String(name));

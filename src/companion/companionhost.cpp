@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 namespace stak {
 
@@ -50,7 +51,20 @@ void FrmStakan::setEventTimer(bool on)
 
 void FrmStakan::setWindowVisible(bool visible)
 {
-    setVisible(visible);
+    if (!visible) {
+        m_placeBeforeHiding = geometry();
+        hide();
+        return;
+    }
+    // Shown again where it was, not where the window manager would put a new
+    // window: the place is set again, and on the native window too, which
+    // marks it as chosen rather than automatic.
+    if (m_placeBeforeHiding.isValid()) {
+        setGeometry(m_placeBeforeHiding);
+        if (windowHandle())
+            windowHandle()->setGeometry(m_placeBeforeHiding);
+    }
+    show();
 }
 
 ScenarioCaricature &FrmStakan::caricature()

@@ -170,7 +170,8 @@ private:
     QPointer<FrmCar> m_car;
     bool m_newYearGreeted = false;
     bool m_screenCopyFailureTold = false;
-    QString m_scenarioFile; // the scenario being run, for the trace
+    QString m_scenarioFile;    // the scenario being run, for the trace
+    QRect m_placeBeforeHiding; // where waitrun found the window
 };
 
 } // namespace stak

@@ -1,5 +1,6 @@
 #include "companion/frmstakan.h"
 
+#include "companion/orderfile.h"
 #include "companion/picturebox.h"
 #include "core/contentpath.h"
 #include "core/random.h"
@@ -10,24 +11,14 @@ namespace stak {
 void FrmStakan::ChangePicture(int mode)
 {
     if (mode == 1) {
-        ++OrderPosition;
-        const qint32 p = OrderPosition;
-        const QStringList lines =
-            splitLines(readTextFile(QStringLiteral(".\\pics\\order.txt")).value_or(QString()));
-        // Lines 1..p are read; reaching the end of the file wraps the position.
-        QString line;
-        for (qint32 i = 1; i <= p && i <= lines.size(); ++i) {
-            line = lines[i - 1];
-            if (i == lines.size())
-                OrderPosition = 0;
-        }
-        if (lines.isEmpty()) {
-            OrderPosition = 0;
+        const OrderStep step = NextOrderEntry(
+            readTextFile(QStringLiteral(".\\pics\\order.txt")).value_or(QString()), OrderPosition);
+        OrderPosition = step.position;
+        if (!step.line)
             return;
-        }
         Image1->show();
-        if (!line.isEmpty())
-            Image1->paintFile(QStringLiteral("./pics/") + line, 0, 0);
+        if (!step.line->isEmpty())
+            Image1->paintFile(QStringLiteral("./pics/") + *step.line, 0, 0);
         return;
     }
     if (mode != 2)

@@ -25,8 +25,9 @@ void FrmStakan::SayText(const QString &text)
 
 void FrmStakan::SayToast(const QString &text)
 {
+    // A tool window of the companion's: it stays above it.
     if (!m_tost)
-        m_tost = new FrmTost;
+        m_tost = new FrmTost(this);
     if (text.isEmpty() && m_tost->isVisible())
         return;
     const QString given = text == QStringLiteral("\\\\frombutton") ? QString() : text;

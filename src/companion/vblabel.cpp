@@ -1,6 +1,7 @@
 #include "companion/vblabel.h"
 
 #include <QMouseEvent>
+#include <utility>
 
 namespace stak {
 
@@ -25,15 +26,20 @@ void VbLabel::setCaption(const QString &caption)
 
 void VbLabel::mouseReleaseEvent(QMouseEvent *e)
 {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    // The release that ends a double click is no click of its own.
+    const bool endsDoubleClick = std::exchange(m_inDoubleClick, false);
+    if (e->button() == Qt::LeftButton && !endsDoubleClick &&
+        rect().contains(e->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(e);
 }
 
 void VbLabel::mouseDoubleClickEvent(QMouseEvent *e)
 {
-    if (e->button() == Qt::LeftButton)
+    if (e->button() == Qt::LeftButton) {
+        m_inDoubleClick = true;
         emit doubleClicked();
+    }
     QLabel::mouseDoubleClickEvent(e);
 }
 

@@ -24,6 +24,7 @@ protected:
 
 private:
     QString m_caption;
+    bool m_inDoubleClick = false;
 };
 
 } // namespace stak

@@ -1,5 +1,6 @@
 #include "core/contentpath.h"
 
+#include "core/contentfile.h"
 #include "core/contentfolders.h"
 
 #include <QDir>
@@ -98,9 +99,14 @@ QString writableContentPath(const QString &path, ContentWrite mode)
 
 QStringList listContentFiles(const QString &folder, const QStringList &patterns)
 {
-    auto list = [&patterns](const QString &dir) {
-        return QDir(dir).entryList(patterns, QDir::Files | QDir::NoDotAndDotDot,
-                                   QDir::Name | QDir::IgnoreCase);
+    auto list = [&patterns](const QString &folder) {
+        const QDir dir(folder);
+        QStringList names;
+        for (const QString &name : dir.entryList(patterns, QDir::Files | QDir::NoDotAndDotDot,
+                                                 QDir::Name | QDir::IgnoreCase))
+            if (isRegularFile(dir.filePath(name)))
+                names.append(name);
+        return names;
     };
     const QString f = slashed(folder);
     QStringList names = list(f.isEmpty() ? QStringLiteral(".") : matchOnDisk(f));
@@ -122,9 +128,7 @@ QStringList listContentFiles(const QString &folder, const QStringList &patterns)
 
 bool contentFileExists(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    return QFileInfo(resolveContentPath(path)).isFile();
+    return !path.isEmpty() && isRegularFile(resolveContentPath(path));
 }
 
 } // namespace stak

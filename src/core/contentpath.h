@@ -12,7 +12,7 @@ namespace stak {
 // the installed content folder (see contentfolders.h).
 QString resolveContentPath(const QString &path);
 
-// True when resolveContentPath finds an existing file (not a folder).
+// True when resolveContentPath finds a regular file (links followed).
 bool contentFileExists(const QString &path);
 
 // How a content file is written: replaced whole, or updated, keeping what the
@@ -26,10 +26,11 @@ enum class ContentWrite { Replace, Update };
 // folder, so that the edit keeps the rest of it.
 QString writableContentPath(const QString &path, ContentWrite mode = ContentWrite::Replace);
 
-// Bare names of the files of a content folder ("" for the current folder)
+// Bare names of the regular files (links followed; no hidden files) of a
+// content folder ("" for the current folder)
 // that match one of the wildcard patterns without regard to letter case,
-// sorted without regard to letter case (Linux lists folders in no stable
-// order). A relative folder lists the current folder's files and the
+// sorted without regard to letter case (Linux lists folders in no
+// stable order). A relative folder lists the current folder's files and the
 // installed folder's, each name once, spelt as the current folder has it.
 QStringList listContentFiles(const QString &folder, const QStringList &patterns);
 

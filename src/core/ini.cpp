@@ -1,10 +1,11 @@
 #include "core/ini.h"
 
+#include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/textfile.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <sys/stat.h>
 
 namespace stak {
 
@@ -58,6 +59,15 @@ std::optional<QString> sectionOf(const QString &line)
     return trimBlanks(t.mid(1, close - 1));
 }
 
+// A value enclosed in one pair of double or single quotes is read without them.
+QString unquoted(const QString &v)
+{
+    if (v.size() >= 2 && v.front() == v.back() &&
+        (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')))
+        return v.mid(1, v.size() - 2);
+    return v;
+}
+
 bool isKeyLine(const QString &line, const QString &key, QString *value = nullptr)
 {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -74,18 +84,18 @@ bool isKeyLine(const QString &line, const QString &key, QString *value = nullptr
 QString readIniValue(const QString &file, const QString &section, const QString &key,
                      const QString &defaultValue)
 {
-    QFile f(resolveContentPath(file));
-    if (!f.open(QIODevice::ReadOnly))
+    const auto bytes = readContentFile(file, ContentKind::Text);
+    if (!bytes)
         return defaultValue;
     bool inSection = false;
-    for (const Line &l : splitKeepingEnds(decodeContentText(f.readAll()))) {
+    for (const Line &l : splitKeepingEnds(decodeContentText(*bytes))) {
         if (auto s = sectionOf(l.text)) {
             inSection = s->compare(section, Qt::CaseInsensitive) == 0;
             continue;
         }
         QString value;
         if (inSection && isKeyLine(l.text, key, &value))
-            return value.left(kMaxValue);
+            return unquoted(value).left(kMaxValue);
     }
     return defaultValue;
 }
@@ -95,15 +105,20 @@ bool writeIniValue(const QString &file, const QString &section, const QString &k
 {
     const QString path = resolveContentPath(file);
     QString text;
-    // The file is written back in the encoding it was read in.
+    // The file is written back in the encoding it was read in. Whatever
+    // stands under the name must be read whole, or the rewrite would lose
+    // every other entry.
     TextEncoding encoding = TextEncoding::Cp1251;
-    {
-        QFile f(path);
-        if (f.exists() && f.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = f.readAll();
-            encoding = detectTextEncoding(bytes);
-            text = decodeContentText(bytes);
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0) {
+        const auto bytes = readContentFile(path, ContentKind::Text);
+        if (!bytes) {
+            if (error)
+                *error = QStringLiteral("cannot read %1 whole").arg(path);
+            return false;
         }
+        encoding = detectTextEncoding(*bytes);
+        text = decodeContentText(*bytes);
     }
     QList<Line> lines = splitKeepingEnds(text);
     QString eol = QStringLiteral("\r\n");
@@ -148,19 +163,7 @@ bool writeIniValue(const QString &file, const QString &section, const QString &k
     for (const Line &l : lines)
         out += l.text + l.end;
 
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    f.write(encodeContentText(out, encoding));
-    if (!f.commit()) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return true;
+    return replaceFileContents(path, encodeContentText(out, encoding), error);
 }
 
 } // namespace stak

@@ -5,15 +5,17 @@
 namespace stak {
 
 // INI files as the program's configuration uses them: sections and keys match
-// without regard to case, values are read with surrounding blanks removed and
-// cut to 254 characters. The file is Windows-1251 or UTF-8 text (see
-// decodeContentText); writing keeps its encoding and line ends.
+// without regard to case, values are read with surrounding blanks and one pair
+// of enclosing quotes (double or single) removed, and cut to 254 characters.
+// The file is Windows-1251 or UTF-8 text (see decodeContentText); writing keeps
+// its encoding and line ends.
 QString readIniValue(const QString &file, const QString &section, const QString &key,
                      const QString &defaultValue);
 
 // Sets one key, keeping every other byte of the file as it was. Creates the
 // file and the section when missing; replaces the file atomically. Returns
-// false, with a reason in *error when given, when the file cannot be written.
+// false, with a reason in *error when given, when the file cannot be written
+// or when a file that exists cannot be read whole (nothing is written then).
 bool writeIniValue(const QString &file, const QString &section, const QString &key,
                    const QString &value, QString *error = nullptr);
 

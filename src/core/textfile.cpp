@@ -1,9 +1,7 @@
 #include "core/textfile.h"
 
-#include "core/contentpath.h"
+#include "core/contentfile.h"
 #include "core/cp1251.h"
-
-#include <QFile>
 
 namespace stak {
 
@@ -93,12 +91,10 @@ QByteArray encodeContentText(QStringView text, TextEncoding encoding)
 
 std::optional<QString> readTextFile(const QString &path)
 {
-    if (path.isEmpty())
+    const auto bytes = readContentFile(path, ContentKind::Text);
+    if (!bytes)
         return std::nullopt;
-    QFile f(resolveContentPath(path));
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return decodeContentText(f.readAll());
+    return decodeContentText(*bytes);
 }
 
 QStringList splitLines(const QString &text)

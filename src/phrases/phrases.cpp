@@ -91,11 +91,16 @@ QString ReadPhrase(const QString &fileName, int number)
     if (!text)
         return {};
     const PhraseFile file = ParsePhraseFile(*text);
-    if (file.lines.size() < 2 || !file.count)
+    if (file.lines.size() < 2)
         return {};
     reseedFromClock();
-    if (number == 0)
+    if (number == 0) {
+        // The count bounds random picks only; an explicit number is looked up
+        // whatever it says.
+        if (!file.count)
+            return {};
         number = PickPhraseNumber(fileName, *file.count);
+    }
     if (number < 1 || number > file.phrases.size())
         return {};
     return file.phrases[number - 1].text;

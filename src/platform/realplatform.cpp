@@ -8,23 +8,40 @@
 #include "platform/session.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QTranslator>
 #include <QUrl>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
 #include <chrono>
 #include <cstdio>
 #include <thread>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace stak {
 
 void setCdTray(bool open); // cdtray_*.cpp
+
+bool installQtTranslations(QCoreApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
 
 RealPlatform::RealPlatform() : m_audio(std::make_unique<SdlAudio>()) {}
 
@@ -83,6 +100,56 @@ void RealPlatform::showModal(QWidget *window)
         guard->removeEventFilter(&watcher);
 }
 
+namespace {
+// Windows the user can see, that is, that a blocking wait would leave blank
+// if they were not painted.
+QList<QWidget *> shownWindows()
+{
+    QList<QWidget *> shown;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->isMinimized() && w->windowHandle())
+            shown.append(w);
+    return shown;
+}
+
+bool allExposed(const QList<QWidget *> &windows)
+{
+    return std::all_of(windows.begin(), windows.end(),
+                       [](QWidget *w) { return w->windowHandle()->isExposed(); });
+}
+
+// Waits until the X server has handled every request sent so far.
+void syncWithDisplay()
+{
+    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        xcb_connection_t *c = x11->connection();
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    }
+}
+} // namespace
+
+void RealPlatform::presentWindows(int budgetMs)
+{
+    auto *gui = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!gui)
+        return;
+    // Window-system events only (a window being mapped and exposed): no input,
+    // no timers, so no part of the program runs meanwhile.
+    constexpr QEventLoop::ProcessEventsFlags kPaintOnly = QEventLoop::ExcludeUserInputEvents |
+                                                          QEventLoop::ExcludeSocketNotifiers |
+                                                          QEventLoop::X11ExcludeTimers;
+    const QDeadlineTimer deadline(qMax(0, budgetMs));
+    syncWithDisplay();
+    QCoreApplication::processEvents(kPaintOnly);
+    while (!allExposed(shownWindows()) && !deadline.hasExpired()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        QCoreApplication::processEvents(kPaintOnly);
+    }
+    for (QWidget *w : shownWindows())
+        w->repaint();
+    syncWithDisplay();
+}
+
 void RealPlatform::playSound(const QString &file)
 {
     m_audio->play(file, false);
@@ -90,6 +157,7 @@ void RealPlatform::playSound(const QString &file)
 
 void RealPlatform::playSoundAndWait(const QString &file)
 {
+    presentWindows(kPresentBudgetMs);
     m_audio->play(file, true);
 }
 
@@ -162,7 +230,10 @@ void RealPlatform::processEvents()
 
 void RealPlatform::sleep(int ms)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms < 0 ? 0 : ms));
+    // Showing what was drawn is part of the wait, not added to it.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(qMax(0, ms));
+    presentWindows(qMin(ms, kPresentBudgetMs));
+    std::this_thread::sleep_until(end);
 }
 
 void RealPlatform::waitUntil(const QDateTime &due)

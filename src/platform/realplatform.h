@@ -4,10 +4,17 @@
 
 #include <memory>
 
+class QCoreApplication;
+
 namespace stak {
 
 class SdlAudio;
 class ScreenCapture;
+
+// Qt's own texts (the buttons of message boxes, the menus of text boxes) in
+// Russian, like every other text of the program, whatever the system's
+// language. False when Qt's Russian translations are not installed.
+bool installQtTranslations(QCoreApplication &app);
 
 // The platform of a real desktop session: Qt message boxes, SDL2_mixer audio
 // on its own thread, the screen through X11 or the desktop portal, the Linux CD-ROM ioctls.
@@ -40,6 +47,12 @@ public:
     QStringList screenFonts() override;
 
 private:
+    // Before a blocking wait: every shown window is painted and its pixels
+    // have reached the display, waiting up to budgetMs for windows still being
+    // mapped. Input and timers are not processed.
+    void presentWindows(int budgetMs);
+
+    static constexpr int kPresentBudgetMs = 1000;
     std::unique_ptr<SdlAudio> m_audio;
     std::unique_ptr<ScreenCapture> m_capture; // chosen at the first capture
 };

@@ -1,6 +1,6 @@
 #include "platform/sdlaudio.h"
 
-#include "core/contentpath.h"
+#include "core/contentfile.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -19,6 +19,7 @@ SdlAudio::~SdlAudio()
         Mix_FreeChunk(m_chunk);
     if (m_music)
         Mix_FreeMusic(m_music);
+    m_musicBytes.clear();
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -53,8 +54,12 @@ void SdlAudio::play(const QString &file, bool wait)
         Mix_FreeChunk(m_chunk);
         m_chunk = nullptr;
     }
-    const QByteArray path = resolveContentPath(file).toLocal8Bit();
-    m_chunk = Mix_LoadWAV(path.constData());
+    // The bytes go through the program's own safe reading; the mixer decodes
+    // them from memory and keeps its own copy.
+    const auto bytes = readContentFile(file, ContentKind::Sound);
+    if (!bytes)
+        return;
+    m_chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->constData(), int(bytes->size())), 1);
     if (!m_chunk)
         return; // a missing or unreadable file is silent
     if (Mix_PlayChannel(0, m_chunk, 0) < 0)
@@ -69,8 +74,13 @@ void SdlAudio::musicPlay(const QString &file)
     if (!open())
         return;
     if (!m_music) {
-        const QByteArray path = resolveContentPath(file).toLocal8Bit();
-        m_music = Mix_LoadMUS(path.constData());
+        // Music is decoded while it plays: its bytes stay until it is closed.
+        const auto bytes = readContentFile(file, ContentKind::Sound);
+        if (!bytes)
+            return;
+        m_musicBytes = *bytes;
+        m_music = Mix_LoadMUS_RW(
+            SDL_RWFromConstMem(m_musicBytes.constData(), int(m_musicBytes.size())), 1);
     }
     if (m_music)
         Mix_PlayMusic(m_music, 0);
@@ -89,6 +99,7 @@ void SdlAudio::musicClose()
     Mix_HaltMusic();
     Mix_FreeMusic(m_music);
     m_music = nullptr;
+    m_musicBytes.clear();
 }
 
 } // namespace stak

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 struct Mix_Chunk;
@@ -25,6 +26,7 @@ private:
     bool m_open = false;
     Mix_Chunk *m_chunk = nullptr;
     Mix_Music *m_music = nullptr;
+    QByteArray m_musicBytes;
 };
 
 } // namespace stak

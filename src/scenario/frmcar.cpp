@@ -1,12 +1,15 @@
 #include "scenario/frmcar.h"
 
 #include "companion/picturebox.h"
+#include "core/contentfile.h"
+#include "core/picture.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace stak {
 
@@ -58,12 +61,30 @@ FrmCar::FrmCar()
     Label1->lower();
 }
 
+namespace {
+// The window manager's frame around a window, as it framed the program's other
+// windows; nothing is known of this window's own frame before it is shown.
+QMargins frameOfShownWindows(const QWidget *except)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != except && w->isVisible() && w->windowHandle() &&
+            !w->windowHandle()->frameMargins().isNull())
+            return w->windowHandle()->frameMargins();
+    return {};
+}
+} // namespace
+
 void FrmCar::toon()
 {
     if (!m_centred) {
         m_centred = true;
-        if (QScreen *s = QGuiApplication::primaryScreen())
-            move(s->geometry().center() - rect().center());
+        // The whole window, title bar included, is centred on the screen.
+        const QSize outer = size().grownBy(frameOfShownWindows(this));
+        if (QScreen *s = QGuiApplication::primaryScreen()) {
+            const QRect screen = s->geometry();
+            move(screen.x() + (screen.width() - outer.width()) / 2,
+                 screen.y() + (screen.height() - outer.height()) / 2);
+        }
     }
     show();
     raise();

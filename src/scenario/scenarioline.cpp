@@ -1,5 +1,7 @@
 #include "scenario/scenarioline.h"
 
+#include <cmath>
+
 namespace stak {
 
 namespace {
@@ -51,7 +53,8 @@ std::optional<qint32> ScenarioIndex(const QString &argument)
         return whole;
     bool ok = false;
     const double v = argument.trimmed().toDouble(&ok);
-    if (!ok || v < INT32_MIN || v > INT32_MAX)
+    // NaN fails every comparison: it is refused by name, with the infinities.
+    if (!ok || !std::isfinite(v) || v < INT32_MIN || v > INT32_MAX)
         return std::nullopt;
     return qint32(v);
 }

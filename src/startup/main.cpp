@@ -70,6 +70,7 @@ int main(int argc, char **argv)
     classic.setStyleHint(QFont::SansSerif);
     classic.setPointSize(8);
     app.setFont(classic);
+    installQtTranslations(app);
     RealPlatform platform;
     SystemClock clock;
     MixingRandom random;

@@ -3,9 +3,11 @@
 #include "companion/picturebox.h"
 #include "companion/vblabel.h"
 #include "core/clocktimer.h"
+#include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/credits.h"
 #include "core/fonts.h"
+#include "core/picture.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>
@@ -68,7 +70,7 @@ FrmSpl::FrmSpl(QWidget *parent)
     setColours(this, Qt::white, Qt::black);
     setGeometry(QRect(QPoint(0, 0), platform().screenSize()));
 
-    auto label = [this](const char *name, QRect design, QWidget *parent) {
+    auto label = [](const char *name, QRect design, QWidget *parent) {
         auto *l = new VbLabel(parent);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(design);
@@ -283,7 +285,7 @@ void FrmSpl::Timer1_Timer()
     if (n < 17)
         curtainSteps(-h);
     queue(
-        [this, n, h] {
+        [this, n] {
             if (n < 17)
                 Frame1->move(0, Label6->y());
             applyStoryStep(SplashStory().at(n - 1));

@@ -35,6 +35,7 @@ private slots:
     void sayTextRunsExescript();
     void sayTextShowsGivenOrDrawn();
     void toastSkipAndButton();
+    void speechLabelClicks();
     void voiceSplit_data();
     void voiceSplit();
     void shakeStaysInRange_data();
@@ -315,6 +316,29 @@ void TestFrmStakan::toastSkipAndButton()
     QVERIFY(old.isNull());
     f.SayToast(QString());
     QVERIFY(f.toastWindow() && f.toastWindow()->isVisible());
+    // A tool window owned by the companion, so it stays above it.
+    QCOMPARE(f.toastWindow()->parentWidget(), &f);
+    QVERIFY(f.toastWindow()->isWindow());
+    QCOMPARE(f.toastWindow()->windowType(), Qt::Tool);
+}
+
+void TestFrmStakan::speechLabelClicks()
+{
+    // A click toggles the label's background; a double click counts its first
+    // click only.
+    FrmStakan &f = window();
+    f.show();
+    QList<bool> filled;
+    QTest::mouseClick(f.Label1, Qt::LeftButton);
+    filled << f.Label1->autoFillBackground();
+    // The events of a double click: press, release, double click, release.
+    QTest::mouseClick(f.Label1, Qt::LeftButton);
+    QTest::mouseDClick(f.Label1, Qt::LeftButton);
+    QTest::mouseRelease(f.Label1, Qt::LeftButton);
+    filled << f.Label1->autoFillBackground();
+    QTest::mouseClick(f.Label1, Qt::LeftButton);
+    filled << f.Label1->autoFillBackground();
+    QCOMPARE(filled, (QList<bool>{true, false, true}));
 }
 
 void TestFrmStakan::voiceSplit_data()

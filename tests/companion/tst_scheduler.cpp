@@ -195,6 +195,15 @@ void TestScheduler::orderFileOddities()
     fx->write(QStringLiteral("pics/order.txt"), QString());
     w->ChangePicture(1); // empty order file
     QCOMPARE(panelColour(), qRgb(255, 0, 0) & 0xFFFFFF);
+    // A FIFO named by the order file, or as the order file, is no picture.
+    plant(QStringLiteral("pics/pipe.bmp"), Planted::Fifo);
+    fx->write(QStringLiteral("pics/order.txt"), QStringLiteral("pipe.bmp\r\n"));
+    w->ChangePicture(1);
+    QCOMPARE(panelColour(), qRgb(255, 0, 0) & 0xFFFFFF);
+    QFile::remove(QStringLiteral("pics/order.txt"));
+    plant(QStringLiteral("pics/order.txt"), Planted::Fifo);
+    w->ChangePicture(1);
+    QCOMPARE(w->OrderPosition, 0);
 }
 
 void TestScheduler::randomMode()
@@ -203,6 +212,9 @@ void TestScheduler::randomMode()
     fx->writeImage(QStringLiteral("pics/x.bmp"), {433, 225}, Qt::red);
     fx->writeImage(QStringLiteral("pics/y.jpg"), {433, 225}, Qt::green);
     fx->write(QStringLiteral("pics/notes.txt"), QStringLiteral("not a picture"));
+    plant(QStringLiteral("pics/pipe.bmp"), Planted::LinkToFifo);
+    plant(QStringLiteral("pics/zero.jpg"), Planted::Device);
+    plant(QStringLiteral("pics/dir.gif"), Planted::Folder);
     w->PictureCount = 0;
     const QString list = w->ListPictures(QStringLiteral("*.bmp")) +
                          w->ListPictures(QStringLiteral("*.jpg")) +

@@ -1,5 +1,6 @@
 #include "companion/picturebox.h"
 #include "core/appcontext.h"
+#include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/textfile.h"
 #include "phrases/phrases.h"

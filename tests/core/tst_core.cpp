@@ -1,3 +1,4 @@
+#include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/cp1251.h"
 #include "core/ini.h"
@@ -8,11 +9,13 @@
 #include "core/wavfile.h"
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <iconv.h>
+#include <unistd.h>
 
 using namespace stak;
 
@@ -39,6 +42,12 @@ private slots:
     void iniWriteKeepsEverythingElse_data();
     void iniWriteKeepsEverythingElse();
     void iniWriteFailureIsReported();
+    void iniWriteKeepsOwnerAndCleansUp();
+    void plantedFilesAreMissing_data();
+    void plantedFilesAreMissing();
+    void sizeLimits_data();
+    void sizeLimits();
+    void pictureSizeLimit();
     void loadSettings_data();
     void loadSettings();
     void randomRange();
@@ -192,6 +201,22 @@ void TestCore::iniRead_data()
         << "к.bmp";
     QTest::newRow("cut to 254") << "[Stakanych]\r\nlong=" + QByteArray(300, 'z') << "long"
                                 << QString(254, QLatin1Char('z'));
+    const QByteArray q = "[Stakanych]\r\nd= \"my pic.bmp\" \r\ns='a b'\r\nmixed=\"a'\r\n"
+                         "lone=\"\r\nempty=\"\"\r\ninner=a\"b\"\r\ntwice=\"\"x\"\"\r\n";
+    QTest::newRow("double quotes dropped") << q << "d"
+                                           << "my pic.bmp";
+    QTest::newRow("single quotes dropped") << q << "s"
+                                           << "a b";
+    QTest::newRow("unmatched quotes kept") << q << "mixed"
+                                           << "\"a'";
+    QTest::newRow("a lone quote kept") << q << "lone"
+                                       << "\"";
+    QTest::newRow("empty quotes") << q << "empty"
+                                  << "";
+    QTest::newRow("inner quotes kept") << q << "inner"
+                                       << "a\"b\"";
+    QTest::newRow("one pair only") << q << "twice"
+                                   << "\"x\"";
 }
 
 void TestCore::iniRead()
@@ -248,6 +273,116 @@ void TestCore::iniWriteFailureIsReported()
     QVERIFY(!error.isEmpty());
     QVERIFY(!writeIniValue(QStringLiteral("no/such/folder/x.ini"), QStringLiteral("S"),
                            QStringLiteral("k"), QStringLiteral("v")));
+}
+
+void TestCore::iniWriteKeepsOwnerAndCleansUp()
+{
+    writeTestFile(QStringLiteral("config.cfg"), "[Stakanych]\r\nquake=1\r\n");
+    QVERIFY(QFile::setPermissions(QStringLiteral("config.cfg"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const bool root = ::getuid() == 0;
+    if (root)
+        QVERIFY(::chown("config.cfg", 4321, 4321) == 0);
+    // Temporary files of writes cut short, one just begun, and a user's backup.
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    for (const char *name : {".config.cfg.Ab12Cd", ".config.cfg.zzzzzz", ".config.cfg.Fresh1",
+                             "config.cfg.backup", ".config.cfg.toolong1"}) {
+        writeTestFile(QLatin1String(name), "x");
+        if (QLatin1String(name) != QLatin1String(".config.cfg.Fresh1")) {
+            QFile f{QLatin1String(name)};
+            QVERIFY(f.open(QIODevice::ReadWrite) &&
+                    f.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+    }
+    QVERIFY(WriteConfigValue(QStringLiteral("quake"), QStringLiteral("2")));
+    QCOMPARE(read(QStringLiteral("config.cfg")), QByteArray("[Stakanych]\r\nquake=2\r\n"));
+    QCOMPARE(QFile::permissions(QStringLiteral("config.cfg")),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                 QFile::ReadGroup);
+    if (root)
+        QCOMPARE(QFileInfo(QStringLiteral("config.cfg")).ownerId(), 4321u);
+    QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{".config.cfg.Fresh1", ".config.cfg.toolong1", "config.cfg",
+                          "config.cfg.backup"}));
+}
+
+void TestCore::plantedFilesAreMissing_data()
+{
+    QTest::addColumn<Planted>("what");
+    addPlantedRows();
+}
+
+void TestCore::plantedFilesAreMissing()
+{
+    // Nothing planted under a content file's name may block or exhaust the
+    // program: each is a missing file to every reader.
+    QFETCH(Planted, what);
+    plant(QStringLiteral("pics/x.bmp"), what);
+    writeTestFile(QStringLiteral("pics/y.bmp"), "y");
+    plant(QStringLiteral("config.cfg"), what);
+    QVERIFY(!readTextFile(QStringLiteral("pics\\X.BMP")));
+    QVERIFY(loadPicture(QStringLiteral("pics/x.bmp")).isNull());
+    // Listings hold regular files only; one too large is there but unreadable.
+    const bool regular = what == Planted::Huge;
+    QCOMPARE(contentFileExists(QStringLiteral("pics/x.bmp")), regular);
+    QCOMPARE(listContentFiles(QStringLiteral("pics"), {QStringLiteral("*.bmp")}),
+             regular ? (QStringList{"x.bmp", "y.bmp"}) : QStringList{"y.bmp"});
+    QCOMPARE(ReadConfigValue(QStringLiteral("quake"), QStringLiteral("def")), u"def"_qs);
+    // A configuration that cannot be read whole is not overwritten.
+    QString error;
+    QVERIFY(!WriteConfigValue(QStringLiteral("quake"), QStringLiteral("1"), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(QFileInfo(QStringLiteral("config.cfg")).isFile(), regular);
+}
+
+void TestCore::sizeLimits_data()
+{
+    QTest::addColumn<ContentKind>("kind");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("text at 4 MB") << ContentKind::Text << qint64(4 << 20) << true;
+    QTest::newRow("text above") << ContentKind::Text << qint64(4 << 20) + 1 << false;
+    QTest::newRow("sound at 16 MB") << ContentKind::Sound << qint64(16 << 20) << true;
+    QTest::newRow("sound above") << ContentKind::Sound << qint64(16 << 20) + 1 << false;
+    QTest::newRow("picture at 32 MB") << ContentKind::Picture << qint64(32 << 20) << true;
+    QTest::newRow("picture above") << ContentKind::Picture << qint64(32 << 20) + 1 << false;
+    QTest::newRow("empty") << ContentKind::Text << qint64(0) << true;
+}
+
+void TestCore::sizeLimits()
+{
+    QFETCH(ContentKind, kind);
+    QFETCH(qint64, size);
+    QFETCH(bool, read);
+    QFile f(QStringLiteral("f"));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(size));
+    f.close();
+    const auto bytes = readContentFile(QStringLiteral("f"), kind);
+    QCOMPARE(bytes.has_value(), read);
+    if (read)
+        QCOMPARE(bytes->size(), size);
+}
+
+void TestCore::pictureSizeLimit()
+{
+    // A GIF of a few bytes may declare a screen of any size, which the decoder
+    // fills whole: one of 5000 x 2000 pixels is refused, 2000 x 2000 is not.
+    auto gif = [](quint16 w, quint16 h) {
+        QByteArray g("GIF89a");
+        g += char(w & 0xff);
+        g += char(w >> 8);
+        g += char(h & 0xff);
+        g += char(h >> 8);
+        // Two colours; one image of one pixel; its LZW data; the end.
+        g += QByteArray::fromHex("800000"
+                                 "000000ffffff"
+                                 "2c000000000100010000"
+                                 "0202440100"
+                                 "3b");
+        return g;
+    };
+    QCOMPARE(decodePicture(gif(2000, 2000)).size(), QSize(2000, 2000));
+    QVERIFY(decodePicture(gif(5000, 2000)).isNull());
 }
 
 void TestCore::loadSettings_data()

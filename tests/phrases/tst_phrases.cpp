@@ -75,6 +75,9 @@ void TestPhrases::readPhrase_data()
     QTest::newRow("last phrase without line end")
         << QByteArray("2\r\n>a\r\n>b") << 2 << u"b\r\n"_qs;
     QTest::newRow("count larger than the phrases") << QByteArray("9\r\n>a\r\n") << 2 << QString();
+    QTest::newRow("count 0 bounds no explicit number")
+        << QByteArray("0\r\n>a\r\n>b\r\n") << 2 << u"b\r\n"_qs;
+    QTest::newRow("count not a number either") << QByteArray("x\r\n>a\r\n") << 1 << u"a\r\n"_qs;
     QTest::newRow("Windows-1251 text")
         << QByteArray("1\r\n>\xcd\xe0\xeb\xe8\xe2\xe0\xe9!\r\n") << 1 << u"Наливай!\r\n"_qs;
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"

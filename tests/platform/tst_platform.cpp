@@ -3,10 +3,13 @@
 #include "platform/realplatform.h"
 #include "platform/sdlaudio.h"
 #include "platform/session.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtEndian>
@@ -68,6 +71,7 @@ private slots:
     void fakeExitThrows();
     void soundReallyPlays();
     void realScreen();
+    void russianButtons();
 
 private:
     QTemporaryDir dir;
@@ -175,6 +179,13 @@ void TestPlatform::soundReallyPlays()
         QVERIFY2(silent.open(QIODevice::ReadOnly), "the disk audio driver wrote nothing");
         const qint64 silentSize = silent.size();
         QVERIFY(allZero(silent.readAll()));
+        // Nothing else that cannot be a sound blocks or fills the memory.
+        plant(QStringLiteral("pipe.wav"), Planted::Fifo);
+        t.restart();
+        for (const char *name : {"pipe.wav", "/dev/zero", "wav"})
+            audio.play(QLatin1String(name), true);
+        audio.musicPlay(QStringLiteral("/dev/zero"));
+        QVERIFY(t.elapsed() < 1000);
 
         // Played and waited for, through a Windows-style path in other letters.
         t.restart();
@@ -199,6 +210,16 @@ void TestPlatform::realScreen()
     QVERIFY(real.tempFolder().endsWith(QLatin1Char('/')));
     QVERIFY(QDir(real.tempFolder()).exists());
     QVERIFY(!real.screenFonts().isEmpty());
+}
+
+void TestPlatform::russianButtons()
+{
+    // Whatever the system's language, Qt's own buttons speak Russian.
+    QLocale::setDefault(QLocale::English);
+    QVERIFY(installQtTranslations(*qApp));
+    QMessageBox box(QMessageBox::NoIcon, u"t"_qs, u"?"_qs, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), u"&Да"_qs);
+    QCOMPARE(box.button(QMessageBox::No)->text(), u"&Нет"_qs);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -161,12 +161,18 @@ const QList<CommandCase> &commandCases()
                                  "setquake", "gluk many", "biggluk 1e3", "waitrun soon"})
             fails(line, "\"" + ParseScenarioLine(line).argument + nan);
         fails("include nope.txt", "не удалось прочитать файл nope.txt");
+        // Files that would block or fill the memory are no readable files.
+        for (const char *planted : {"pipe", "zero", "huge.txt"})
+            fails(qPrintable(QStringLiteral("include ") + QLatin1String(planted)),
+                  QStringLiteral("не удалось прочитать файл ") + QLatin1String(planted));
         fails("pic nope.bmp", picture + "nope.bmp", {"picture visible 1", "paint nope.bmp at 0,0"});
         fails("restorepic", picture + "nope.bmp", {"paint nope.bmp at 0,0"}, "nope.bmp");
         fails("toonpic nope.jpg", picture + "nope.jpg", {"toonpic nope.jpg"});
         fails("toonminipic nope.gif", picture + "nope.gif", {"toonminipic nope.gif"});
         fails("showbutton 6", "кнопки с номером \"6\" нет (бывают 1..5)");
         fails("hidebutton 0", "кнопки с номером \"0\" нет (бывают 1..5)");
+        fails("showbutton nan", "кнопки с номером \"nan\" нет (бывают 1..5)");
+        fails("hidebutton -inf", "кнопки с номером \"-inf\" нет (бывают 1..5)");
         return cases;
     }();
     return cases;
@@ -195,6 +201,8 @@ private slots:
     void timerOneLetsTicksIn();
     void setquakeReachesLaterFrolics();
     void unloadFirst();
+    void waitrunComesBackInPlace();
+    void unreadableScenarioRunsEmpty();
 
 private:
     // Runs a script on a recording host; the log as commandCases describes it.
@@ -329,6 +337,9 @@ void TestInterpreter::commands()
     const CommandCase &c = commandCases()[index];
     ctx->write(QStringLiteral("notes.txt"), QStringLiteral("first%br%\r\nmsg not run"));
     ctx->write(QStringLiteral("name.txt"), QStringLiteral("notes"));
+    plant(QStringLiteral("pipe"), Planted::Fifo);
+    plant(QStringLiteral("zero"), Planted::Device);
+    plant(QStringLiteral("huge.txt"), Planted::Huge);
     ctx->fake.answers = c.answers;
     settings().mypic = c.mypic;
     QCOMPARE(runOnHost(c.script), c.log);
@@ -518,6 +529,33 @@ void TestInterpreter::unloadFirst()
     QVERIFY_THROWS_EXCEPTION(ProgramExit, runOnCompanion(u"unload\r\nmsg never"_qs));
     QVERIFY(ctx->fake.boxes.isEmpty());
     QVERIFY(!QFile::exists(marker));
+}
+
+void TestInterpreter::waitrunComesBackInPlace()
+{
+    FrmStakan *w = ctx->openWindow();
+    w->show();
+    w->move(120, 80);
+    const QPoint at = w->pos();
+    // Meanwhile the window manager would place the hidden window anew.
+    ctx->fake.onYield = [&] {
+        if (!w->isVisible())
+            w->move(400, 300);
+    };
+    runOnCompanion(u"waitrun 3000"_qs);
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->pos(), at);
+}
+
+void TestInterpreter::unreadableScenarioRunsEmpty()
+{
+    FrmStakan *w = ctx->openWindow();
+    for (const char *name : {"/dev/zero", "."}) {
+        w->RunScenario(QLatin1String(name));
+        QVERIFY(w->ScenarioLines.isEmpty());
+        QVERIFY(w->Timer1->isActive());
+    }
+    QCOMPARE(ctx->fake.eventPumps, 0);
 }
 
 QTEST_MAIN(TestInterpreter)

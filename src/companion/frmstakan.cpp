@@ -14,6 +14,7 @@
 #include "phrases/phrases.h"
 #include "platform/platform.h"
 #include "startup/runningmarker.h"
+#include "windows/controls.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -89,9 +90,7 @@ FrmCar *FrmStakan::caricatureWindow()
 void FrmStakan::buildControls()
 {
     auto label = [this](const char *name, QRect geometry, bool underline) {
-        auto *l = new VbLabel(this);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(geometry);
+        auto *l = control<VbLabel>(this, name, geometry);
         l->setFont(labelFont(underline));
         return l;
     };
@@ -101,27 +100,21 @@ void FrmStakan::buildControls()
     white.setColor(QPalette::Window, Qt::white);
     Label5->setPalette(white);
 
-    Image1 = new PictureBox(QSize(433, 225), this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(16, 11);
+    Image1 = control<PictureBox>(this, "Image1", {16, 11, 433, 225}, QSize(433, 225));
 
     Label1 = label("Label1", {16, 242, 433, 89}, false);
     Label1->setCaption(greetingText());
 
-    auto button = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(geometry);
-        return b;
-    };
-    Command1 = button("Command1", QStringLiteral("Речь"), {8, 336, 81, 21});
-    Command2 = button("Command2", QStringLiteral("Толкай тост"), {96, 336, 81, 21});
-    Command3 = button("Command3", QStringLiteral("Что?"), {184, 336, 81, 21});
-    Command4 = button("Command4", QStringLiteral("Заг-гадки"), {280, 336, 81, 21});
-    Command5 = button("Command5", QStringLiteral("Выпьем"), {376, 336, 81, 21});
+    Command1 = control<QPushButton>(this, "Command1", {8, 336, 81, 21}, QStringLiteral("Речь"));
+    Command2 =
+        control<QPushButton>(this, "Command2", {96, 336, 81, 21}, QStringLiteral("Толкай тост"));
+    Command3 = control<QPushButton>(this, "Command3", {184, 336, 81, 21}, QStringLiteral("Что?"));
+    Command4 =
+        control<QPushButton>(this, "Command4", {280, 336, 81, 21}, QStringLiteral("Заг-гадки"));
+    Command5 = control<QPushButton>(this, "Command5", {376, 336, 81, 21}, QStringLiteral("Выпьем"));
     for (int k = 1; k <= 5; ++k) {
-        cmdU[k] = button("cmdU", QString(), {16 + 88 * (k - 1), 365, 81, 25});
-        cmdU[k]->setObjectName(QStringLiteral("cmdU%1").arg(k));
+        cmdU[k] = control<QPushButton>(this, QStringLiteral("cmdU%1").arg(k),
+                                       {16 + 88 * (k - 1), 365, 81, 25});
         cmdU[k]->hide();
         connect(cmdU[k], &QPushButton::clicked, this, [this, k] { cmdU_Click(k); });
     }

@@ -132,19 +132,19 @@ public:
             const ScenarioLine line = ParseScenarioLine(lines[i], includeText);
             if (line.comment)
                 continue;
-            const ScenarioCommandSpec *spec = FindScenarioCommand(line.command);
-            if (!spec) {
+            const ScenarioCommandRow *row = FindScenarioCommand(line.command);
+            if (!row) {
                 report(file, n, QStringLiteral("неизвестная команда \"%1\"").arg(line.command));
                 continue;
             }
             const QString &arg = line.argument;
-            const ScenarioArgument a = ParseScenarioArgument(spec->argument, arg);
+            const ScenarioArgument a = ParseScenarioArgument(row->argument, arg);
             const QString at = line.command + QStringLiteral(": ");
             if (!a.ok()) {
                 report(file, n, at + a.error);
                 continue;
             }
-            switch (spec->argument) {
+            switch (row->argument) {
             case ArgumentKind::None:
             case ArgumentKind::Text:
             case ArgumentKind::CountOrEmpty:
@@ -152,7 +152,7 @@ public:
             case ArgumentKind::Switch:
                 break;
             case ArgumentKind::Number:
-                if (spec->command == ScenarioCommand::BaseVoice)
+                if (row->command == ScenarioCommand::BaseVoice)
                     voicePhrase(file, n, at, a.number);
                 break;
             case ArgumentKind::SoundOrPhrase:
@@ -162,9 +162,9 @@ public:
                 }
                 [[fallthrough]];
             case ArgumentKind::File:
-                if (const auto problem = fileProblem(arg, spec->file))
+                if (const auto problem = fileProblem(arg, row->file))
                     report(file, n, at + *problem);
-                else if (spec->file == FileKind::Text)
+                else if (row->file == FileKind::Text)
                     includeText = readTextFile(arg).value_or(QString());
                 break;
             }

@@ -13,38 +13,38 @@ using A = ArgumentKind;
 using F = FileKind;
 
 constexpr std::array kCommands{
-    ScenarioCommandSpec{C::Message, "message", "msg", A::Text, F::None},
-    ScenarioCommandSpec{C::Sleep, "sleep", "pause", A::Number, F::None},
-    ScenarioCommandSpec{C::Say, "say", "talk", A::Text, F::None},
-    ScenarioCommandSpec{C::Tost, "tost", nullptr, A::Text, F::None},
-    ScenarioCommandSpec{C::BaseVoice, "basevoice", nullptr, A::Number, F::None},
-    ScenarioCommandSpec{C::PlaySound, "playsound", nullptr, A::SoundOrPhrase, F::Sound},
-    ScenarioCommandSpec{C::Wavs, "wavs", nullptr, A::File, F::Sound},
-    ScenarioCommandSpec{C::Dbl, "dbl", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::Gluk, "gluk", nullptr, A::CountOrEmpty, F::None},
-    ScenarioCommandSpec{C::BigGluk, "biggluk", nullptr, A::CountOrEmpty, F::None},
-    ScenarioCommandSpec{C::SetQuake, "setquake", nullptr, A::Number, F::None},
-    ScenarioCommandSpec{C::PicFrame, "picframe", nullptr, A::Switch, F::None},
-    ScenarioCommandSpec{C::PicClear, "picclear", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::Pic, "pic", "paint", A::File, F::Picture},
-    ScenarioCommandSpec{C::PicX, "picx", nullptr, A::Number, F::None},
-    ScenarioCommandSpec{C::PicY, "picy", nullptr, A::Number, F::None},
-    ScenarioCommandSpec{C::PicVisible, "picvisible", nullptr, A::Switch, F::None},
-    ScenarioCommandSpec{C::RestorePic, "restorepic", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::ShowButton, "showbutton", nullptr, A::ButtonIndex, F::None},
-    ScenarioCommandSpec{C::HideButton, "hidebutton", nullptr, A::ButtonIndex, F::None},
-    ScenarioCommandSpec{C::Timer, "timer", nullptr, A::Switch, F::None},
-    ScenarioCommandSpec{C::Unload, "unload", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::WaitRun, "waitrun", nullptr, A::Number, F::None},
-    ScenarioCommandSpec{C::Include, "include", nullptr, A::File, F::Text},
-    ScenarioCommandSpec{C::CdOpen, "cdopen", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::CdClose, "cdclose", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::Toon, "toon", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::ToonPic, "toonpic", nullptr, A::File, F::Picture},
-    ScenarioCommandSpec{C::ToonPicHide, "toonpichide", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::ToonMiniPic, "toonminipic", nullptr, A::File, F::Picture},
-    ScenarioCommandSpec{C::ToonMiniHide, "toonminihide", nullptr, A::None, F::None},
-    ScenarioCommandSpec{C::ToonClose, "toonclose", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::Message, "message", "msg", A::Text, F::None},
+    ScenarioCommandRow{C::Sleep, "sleep", "pause", A::Number, F::None},
+    ScenarioCommandRow{C::Say, "say", "talk", A::Text, F::None},
+    ScenarioCommandRow{C::Tost, "tost", nullptr, A::Text, F::None},
+    ScenarioCommandRow{C::BaseVoice, "basevoice", nullptr, A::Number, F::None},
+    ScenarioCommandRow{C::PlaySound, "playsound", nullptr, A::SoundOrPhrase, F::Sound},
+    ScenarioCommandRow{C::Wavs, "wavs", nullptr, A::File, F::Sound},
+    ScenarioCommandRow{C::Dbl, "dbl", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::Gluk, "gluk", nullptr, A::CountOrEmpty, F::None},
+    ScenarioCommandRow{C::BigGluk, "biggluk", nullptr, A::CountOrEmpty, F::None},
+    ScenarioCommandRow{C::SetQuake, "setquake", nullptr, A::Number, F::None},
+    ScenarioCommandRow{C::PicFrame, "picframe", nullptr, A::Switch, F::None},
+    ScenarioCommandRow{C::PicClear, "picclear", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::Pic, "pic", "paint", A::File, F::Picture},
+    ScenarioCommandRow{C::PicX, "picx", nullptr, A::Number, F::None},
+    ScenarioCommandRow{C::PicY, "picy", nullptr, A::Number, F::None},
+    ScenarioCommandRow{C::PicVisible, "picvisible", nullptr, A::Switch, F::None},
+    ScenarioCommandRow{C::RestorePic, "restorepic", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::ShowButton, "showbutton", nullptr, A::ButtonIndex, F::None},
+    ScenarioCommandRow{C::HideButton, "hidebutton", nullptr, A::ButtonIndex, F::None},
+    ScenarioCommandRow{C::Timer, "timer", nullptr, A::Switch, F::None},
+    ScenarioCommandRow{C::Unload, "unload", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::WaitRun, "waitrun", nullptr, A::Number, F::None},
+    ScenarioCommandRow{C::Include, "include", nullptr, A::File, F::Text},
+    ScenarioCommandRow{C::CdOpen, "cdopen", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::CdClose, "cdclose", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::Toon, "toon", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::ToonPic, "toonpic", nullptr, A::File, F::Picture},
+    ScenarioCommandRow{C::ToonPicHide, "toonpichide", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::ToonMiniPic, "toonminipic", nullptr, A::File, F::Picture},
+    ScenarioCommandRow{C::ToonMiniHide, "toonminihide", nullptr, A::None, F::None},
+    ScenarioCommandRow{C::ToonClose, "toonclose", nullptr, A::None, F::None},
 };
 
 // Row i describes enumerator i, so the table has a row for every command.
@@ -63,14 +63,14 @@ QString notANumber(const QString &argument)
 }
 } // namespace
 
-std::span<const ScenarioCommandSpec> ScenarioCommands()
+std::span<const ScenarioCommandRow> ScenarioCommands()
 {
     return kCommands;
 }
 
-const ScenarioCommandSpec *FindScenarioCommand(const QString &word)
+const ScenarioCommandRow *FindScenarioCommand(const QString &word)
 {
-    for (const ScenarioCommandSpec &c : kCommands)
+    for (const ScenarioCommandRow &c : kCommands)
         if (word == QLatin1String(c.name) || (c.alias && word == QLatin1String(c.alias)))
             return &c;
     return nullptr;

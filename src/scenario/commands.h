@@ -58,7 +58,7 @@ enum class ArgumentKind {
 // What a File or SoundOrPhrase argument names.
 enum class FileKind { None, Picture, Sound, Text };
 
-struct ScenarioCommandSpec
+struct ScenarioCommandRow
 {
     ScenarioCommand command;
     const char *name;
@@ -68,10 +68,10 @@ struct ScenarioCommandSpec
 };
 
 // Every command of the language, one row each, in the order of the enum.
-std::span<const ScenarioCommandSpec> ScenarioCommands();
+std::span<const ScenarioCommandRow> ScenarioCommands();
 
 // The command a lower-cased command word names; nullptr for an unknown word.
-const ScenarioCommandSpec *FindScenarioCommand(const QString &word);
+const ScenarioCommandRow *FindScenarioCommand(const QString &word);
 
 // An argument read for its kind.
 struct ScenarioArgument

@@ -40,18 +40,18 @@ private:
         if (l.comment)
             return true;
         trace(number, raw.trimmed());
-        const ScenarioCommandSpec *spec = FindScenarioCommand(l.command);
-        if (!spec)
+        const ScenarioCommandRow *row = FindScenarioCommand(l.command);
+        if (!row)
             return unknownCommand(number, l.command);
         const QString &arg = l.argument;
-        const ScenarioArgument a = ParseScenarioArgument(spec->argument, arg);
+        const ScenarioArgument a = ParseScenarioArgument(row->argument, arg);
         if (!a.ok())
             return fail(number, raw, a.error);
         const auto noPicture = [&](const QString &path) {
             return fail(number, raw, QStringLiteral("не удалось загрузить картинку %1").arg(path));
         };
 
-        switch (spec->command) {
+        switch (row->command) {
         case ScenarioCommand::Message:
             platform().messageBox(arg, MsgButtons::Ok, QString(), true);
             break;
@@ -111,7 +111,7 @@ private:
             break;
         case ScenarioCommand::ShowButton:
         case ScenarioCommand::HideButton:
-            m_host.setUserButtonVisible(a.number, spec->command == ScenarioCommand::ShowButton);
+            m_host.setUserButtonVisible(a.number, row->command == ScenarioCommand::ShowButton);
             break;
         case ScenarioCommand::Timer:
             m_host.setEventTimer(a.on);

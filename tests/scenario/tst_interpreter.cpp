@@ -351,12 +351,12 @@ void TestInterpreter::everyCommandHasACase()
     for (const CommandCase &c : commandCases())
         for (const QString &line : splitScenarioLines(c.script))
             used.insert(ParseScenarioLine(line).command);
-    for (const ScenarioCommandSpec &spec : ScenarioCommands()) {
-        QVERIFY2(used.contains(QLatin1String(spec.name)), spec.name);
-        if (spec.alias)
-            QVERIFY2(used.contains(QLatin1String(spec.alias)), spec.alias);
+    for (const ScenarioCommandRow &row : ScenarioCommands()) {
+        QVERIFY2(used.contains(QLatin1String(row.name)), row.name);
+        if (row.alias)
+            QVERIFY2(used.contains(QLatin1String(row.alias)), row.alias);
         // Names are unique: the lookup finds each command by its own row.
-        QCOMPARE(FindScenarioCommand(QLatin1String(spec.name)), &spec);
+        QCOMPARE(FindScenarioCommand(QLatin1String(row.name)), &row);
     }
 }
 

@@ -15,10 +15,6 @@
 namespace stak {
 
 namespace {
-// Decoded pictures may take this much memory (Qt's allocation limit, MB): 8
-// million pixels in 32 bits, far more than any window of the program shows.
-// Decoding time grows with it: a GIF of a few bytes may declare a screen of
-// that size, which the decoder fills whole.
 // A temporary file of a write older than this was left by a write cut short.
 constexpr qint64 kStaleTemporarySecs = 60;
 

@@ -1,7 +1,9 @@
 #include "core/contentfolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace stak {
 
@@ -61,6 +63,15 @@ ContentFolders chooseContentFolders(const QString &startFolder, const QString &i
     if (holdsContent(start) && !sameFolder(start, installed))
         return {start, {}};
     return {user, installed};
+}
+
+ContentFolders programContentFolders(const QString &startFolder)
+{
+    return chooseContentFolders(
+        startFolder,
+        QDir(QCoreApplication::applicationDirPath())
+            .filePath(QStringLiteral(STAK_CONTENT_FROM_BINDIR)),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 bool useContentFolders(const ContentFolders &folders, QString *error)

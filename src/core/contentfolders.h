@@ -34,6 +34,11 @@ QString userContentFolder(const QString &dataHome);
 ContentFolders chooseContentFolders(const QString &startFolder, const QString &installedFolder,
                                     const QString &dataHome);
 
+// The folders for a run of this program started in startFolder: the installed
+// content at its fixed place relative to the program, the data home of the
+// user who runs it.
+ContentFolders programContentFolders(const QString &startFolder);
+
 // Makes the folders the program's: creates the user folder when missing and
 // makes it the current folder; the content path resolver falls back to the
 // installed folder from then on. False, with the reason in *error, when the

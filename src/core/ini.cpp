@@ -68,18 +68,39 @@ QString unquoted(const QString &v)
     return v;
 }
 
-bool isKeyLine(const QString &line, const QString &key, QString *value = nullptr)
+bool isKeyLine(const QString &line, const QString &key)
 {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
-    if (eq < 0)
-        return false;
-    if (trimBlanks(line.left(eq)).compare(key, Qt::CaseInsensitive) != 0)
-        return false;
-    if (value)
-        *value = trimBlanks(line.mid(eq + 1));
-    return true;
+    return eq >= 0 && trimBlanks(line.left(eq)).compare(key, Qt::CaseInsensitive) == 0;
 }
 } // namespace
+
+std::optional<QList<IniEntry>> iniSectionEntries(const QString &text, const QString &section)
+{
+    std::optional<QList<IniEntry>> entries;
+    bool inSection = false;
+    const QList<Line> lines = splitKeepingEnds(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (auto s = sectionOf(lines[i].text)) {
+            inSection = s->compare(section, Qt::CaseInsensitive) == 0;
+            if (inSection && !entries)
+                entries.emplace();
+            continue;
+        }
+        const QString t = trimBlanks(lines[i].text);
+        if (!inSection || t.isEmpty() || t.startsWith(QLatin1Char(';')))
+            continue;
+        IniEntry entry;
+        entry.line = int(i + 1);
+        const qsizetype eq = t.indexOf(QLatin1Char('='));
+        if (eq >= 0) {
+            entry.key = trimBlanks(t.left(eq));
+            entry.value = unquoted(trimBlanks(t.mid(eq + 1))).left(kMaxValue);
+        }
+        entries->append(entry);
+    }
+    return entries;
+}
 
 QString readIniValue(const QString &file, const QString &section, const QString &key,
                      const QString &defaultValue)
@@ -87,16 +108,10 @@ QString readIniValue(const QString &file, const QString &section, const QString 
     const auto bytes = readContentFile(file, ContentKind::Text);
     if (!bytes)
         return defaultValue;
-    bool inSection = false;
-    for (const Line &l : splitKeepingEnds(decodeContentText(*bytes))) {
-        if (auto s = sectionOf(l.text)) {
-            inSection = s->compare(section, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        QString value;
-        if (inSection && isKeyLine(l.text, key, &value))
-            return unquoted(value).left(kMaxValue);
-    }
+    for (const IniEntry &e :
+         iniSectionEntries(decodeContentText(*bytes), section).value_or(QList<IniEntry>()))
+        if (e.key && e.key->compare(key, Qt::CaseInsensitive) == 0)
+            return e.value;
     return defaultValue;
 }
 

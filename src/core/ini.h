@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <optional>
 
 namespace stak {
 
@@ -11,6 +13,20 @@ namespace stak {
 // its encoding and line ends.
 QString readIniValue(const QString &file, const QString &section, const QString &key,
                      const QString &defaultValue);
+
+// A line of an INI section, as the reading above sees it: its number in the
+// text (from 1), its key and value, or no key when the line has no "=". Blank
+// lines and comment lines (";") are not entries.
+struct IniEntry
+{
+    int line = 0;
+    std::optional<QString> key;
+    QString value;
+};
+
+// The entries of every part of the text headed by the section; no value when
+// the text has no header of that section.
+std::optional<QList<IniEntry>> iniSectionEntries(const QString &text, const QString &section);
 
 // Sets one key, keeping every other byte of the file as it was. Creates the
 // file and the section when missing; replaces the file atomically. Returns

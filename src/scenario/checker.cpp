@@ -1,7 +1,9 @@
 #include "scenario/checker.h"
 
 #include "companion/userbuttons.h"
+#include "core/contentfile.h"
 #include "core/contentpath.h"
+#include "core/ini.h"
 #include "core/picture.h"
 #include "core/settings.h"
 #include "core/textfile.h"
@@ -207,10 +209,11 @@ private:
                     .arg(path);
             break;
         case FileKind::Sound: {
-            QFile f(resolveContentPath(path));
-            if (!f.open(QIODevice::ReadOnly))
+            // Read as the program reads it: a FIFO or a huge file is no sound.
+            const auto bytes = readContentFile(path, ContentKind::Sound);
+            if (!bytes)
                 return QStringLiteral("не удалось прочитать файл \"%1\"").arg(path);
-            if (const auto why = WavProblem(f.readAll()))
+            if (const auto why = WavProblem(*bytes))
                 return QStringLiteral("звук \"%1\" не сыграет: %2").arg(path, *why);
             break;
         }
@@ -437,7 +440,12 @@ private:
         const auto text = readTextFile(file);
         Settings s;
         LoadSettings(s);
-        QHash<QString, int> keyLine; // lower-case key -> its first line
+        struct Key
+        {
+            int line;
+            QString value;
+        };
+        QHash<QString, Key> keys; // lower-case key -> its first entry
         if (text) {
             static const QStringList known{
                 QStringLiteral("exescript"),        QStringLiteral("igluk"),
@@ -446,53 +454,40 @@ private:
                 QStringLiteral("textver"),          QStringLiteral("tostver"),
                 QStringLiteral("voicever"),         QStringLiteral("mypic"),
                 QStringLiteral("texture"),          QStringLiteral("randompic")};
-            const QStringList lines = splitLines(*text);
-            bool haveSection = false, inSection = false;
-            for (qsizetype i = 0; i < lines.size(); ++i) {
-                const int n = int(i + 1);
-                const QString t = lines[i].trimmed();
-                if (t.isEmpty() || t.startsWith(QLatin1Char(';')))
-                    continue;
-                if (t.startsWith(QLatin1Char('[')) && t.contains(QLatin1Char(']'))) {
-                    inSection = t.mid(1, t.indexOf(QLatin1Char(']')) - 1)
-                                    .trimmed()
-                                    .compare(QStringLiteral("Stakanych"), Qt::CaseInsensitive) == 0;
-                    haveSection |= inSection;
-                    continue;
-                }
-                if (!inSection)
-                    continue;
-                const qsizetype eq = t.indexOf(QLatin1Char('='));
-                if (eq < 0) {
-                    report(file, n, QStringLiteral("в строке нет знака \"=\": это не настройка"));
-                    continue;
-                }
-                const QString key = t.left(eq).trimmed();
-                const QString lower = key.toLower();
-                if (!known.contains(lower))
-                    report(file, n,
-                           QStringLiteral("неизвестный ключ \"%1\": программа его не читает")
-                               .arg(key));
-                else if (keyLine.contains(lower))
-                    report(file, n,
-                           QStringLiteral("%1 уже задан в строке %2: это значение не "
-                                          "используется")
-                               .arg(key)
-                               .arg(keyLine.value(lower)));
-                else
-                    keyLine.insert(lower, n);
-            }
-            if (!haveSection && !lines.isEmpty())
+            // The section as the program reads it.
+            const auto entries = iniSectionEntries(*text, QStringLiteral("Stakanych"));
+            if (!entries && !text->isEmpty())
                 report(file, 0,
                        QStringLiteral("нет раздела [Stakanych]: все настройки будут по "
                                       "умолчанию"));
+            for (const IniEntry &e : entries.value_or(QList<IniEntry>())) {
+                if (!e.key) {
+                    report(file, e.line,
+                           QStringLiteral("в строке нет знака \"=\": это не настройка"));
+                    continue;
+                }
+                const QString lower = e.key->toLower();
+                if (!known.contains(lower))
+                    report(file, e.line,
+                           QStringLiteral("неизвестный ключ \"%1\": программа его не читает")
+                               .arg(*e.key));
+                else if (const auto first = keys.constFind(lower); first != keys.constEnd())
+                    report(file, e.line,
+                           QStringLiteral("%1 уже задан в строке %2: это значение не "
+                                          "используется")
+                               .arg(*e.key)
+                               .arg(first->line));
+                else
+                    keys.insert(lower, {e.line, e.value});
+            }
         }
 
         const auto number = [&](const char *key, qint32 used, const QString &limits) {
-            const int line = keyLine.value(QString::fromLatin1(key).toLower(), -1);
-            if (line < 0)
+            const auto entry = keys.constFind(QString::fromLatin1(key).toLower());
+            if (entry == keys.constEnd())
                 return;
-            const QString raw = ReadConfigValue(QLatin1String(key), QString());
+            const int line = entry->line;
+            const QString &raw = entry->value;
             const auto value = ParseConfigNumber(raw);
             if (!value)
                 report(file, line,
@@ -520,7 +515,7 @@ private:
         number("randompic", s.randompic, QStringLiteral("от 0 до 100"));
 
         const auto picture = [&](const char *key, const QString &path) {
-            const int line = keyLine.value(QString::fromLatin1(key).toLower(), 0);
+            const int line = keys.value(QString::fromLatin1(key).toLower(), {0, {}}).line;
             if (const auto problem = fileProblem(path, FileKind::Picture))
                 report(file, line,
                        QLatin1String(key) +
@@ -534,7 +529,7 @@ private:
             if (contentFileExists(s.exescript))
                 m_namedScenarios << s.exescript;
             else
-                report(file, keyLine.value(QStringLiteral("exescript")),
+                report(file, keys.value(QStringLiteral("exescript"), {0, {}}).line,
                        QStringLiteral("exescript: нет сценария \"%1\"").arg(s.exescript));
         }
     }

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTextStream>
 
 namespace {
@@ -14,10 +13,7 @@ namespace {
 void useInstalledContentBeneath(const QString &folder)
 {
     const QString checked = QDir::cleanPath(QDir(folder).absolutePath());
-    const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QStringLiteral(STAK_CONTENT_FROM_BINDIR));
-    const stak::ContentFolders folders = stak::chooseContentFolders(
-        checked, installed, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    const stak::ContentFolders folders = stak::programContentFolders(checked);
     stak::setInstalledContentFolder(QDir::cleanPath(folders.user) == checked ? folders.installed
                                                                              : QString());
 }

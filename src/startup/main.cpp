@@ -11,23 +11,11 @@
 #include <QDir>
 #include <QFont>
 #include <QIcon>
-#include <QStandardPaths>
 #include <QTextStream>
 
 using namespace stak;
 
 namespace {
-
-// The run's content folders: the installed content lies at a fixed place
-// relative to the program, so that a staged or moved installation finds it.
-ContentFolders contentFoldersFrom(const QString &startFolder)
-{
-    const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QStringLiteral(STAK_CONTENT_FROM_BINDIR));
-    return chooseContentFolders(
-        startFolder, installed,
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-}
 
 QIcon programIcon()
 {
@@ -54,8 +42,9 @@ int main(int argc, char **argv)
         if (asked.help || asked.version) {
             // Answered without a screen, a window or audio.
             QCoreApplication core(argc, argv);
-            QTextStream(stdout) << (asked.help ? HelpText(contentFoldersFrom(QDir::currentPath()))
-                                               : VersionText());
+            QTextStream(stdout) << (asked.help
+                                        ? HelpText(programContentFolders(QDir::currentPath()))
+                                        : VersionText());
             return 0;
         }
     }
@@ -79,7 +68,7 @@ int main(int argc, char **argv)
 
     CommandLine options = ParseCommandLine(app.arguments().mid(1));
     const QString start = QDir::currentPath();
-    const ContentFolders folders = contentFoldersFrom(start);
+    const ContentFolders folders = programContentFolders(start);
     QString why;
     if (!useContentFolders(folders, &why))
         QTextStream(stderr) << "stakanych: " << why << ", working in " << start << '\n';

@@ -57,10 +57,6 @@ constexpr bool rowsFollowTheEnum()
 }
 static_assert(rowsFollowTheEnum(), "one row per command, in the order of the enum");
 
-QString notANumber(const QString &argument)
-{
-    return QStringLiteral("\"%1\" - не целое число").arg(argument);
-}
 } // namespace
 
 std::span<const ScenarioCommandRow> ScenarioCommands()
@@ -84,19 +80,15 @@ ScenarioArgument ParseScenarioArgument(ArgumentKind kind, const QString &argumen
     case ArgumentKind::Text:
     case ArgumentKind::File:
         break;
+    case ArgumentKind::CountOrEmpty:
+        if (argument.isEmpty())
+            break;
+        [[fallthrough]];
     case ArgumentKind::Number:
         if (const auto n = ScenarioNumber(argument))
             a.number = *n;
         else
-            a.error = notANumber(argument);
-        break;
-    case ArgumentKind::CountOrEmpty:
-        if (argument.isEmpty())
-            break;
-        if (const auto n = ScenarioNumber(argument))
-            a.number = *n;
-        else
-            a.error = notANumber(argument);
+            a.error = QStringLiteral("\"%1\" - не целое число").arg(argument);
         break;
     case ArgumentKind::ButtonIndex: {
         const auto k = ScenarioIndex(argument);

@@ -1,8 +1,8 @@
 #include "scenario/frmcar.h"
 
 #include "companion/picturebox.h"
-#include "core/contentfile.h"
 #include "core/picture.h"
+#include "windows/controls.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -43,20 +43,14 @@ FrmCar::FrmCar()
     setWindowTitle(QStringLiteral(" "));
     setFixedSize(500, 420);
 
-    Picture1 = new InnerPicture(&m_inner, this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(32, 72, 433, 225);
+    Picture1 = control<InnerPicture>(this, "Picture1", {32, 72, 433, 225}, &m_inner);
     Picture1->hide();
-
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(152, 344, 193, 33);
+    Command1 = control<QPushButton>(this, "Command1", {152, 344, 193, 33}, QStringLiteral("Close"));
     Command1->hide();
     connect(Command1, &QPushButton::clicked, this, [this] { close(); });
 
-    Label1 = new QLabel(QStringLiteral("Шаржи рисовал дядя Вася с третьего этажа"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(288, 164, 137, 25);
+    Label1 = control<QLabel>(this, "Label1", {288, 164, 137, 25},
+                             QStringLiteral("Шаржи рисовал дядя Вася с третьего этажа"));
     Label1->setWordWrap(true);
     Label1->lower();
 }

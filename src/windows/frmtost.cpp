@@ -1,5 +1,6 @@
 #include "windows/frmtost.h"
 
+#include "windows/controls.h"
 #include "windows/twips.h"
 
 #include "core/fonts.h"
@@ -22,34 +23,23 @@ FrmTost::FrmTost(QWidget *parent) : QWidget(parent, Qt::Tool)
     setFixedWidth(8340 / 15);
     setFixedHeight(5640 / 15);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips(120, 120, 8055, 4935));
+    Text1 = control<QPlainTextEdit>(this, "Text1", twips(120, 120, 8055, 4935));
     QFont f;
     f.setFamilies(msSansSerifFamilies());
     f.setPointSizeF(8.25);
     f.setBold(true);
     Text1->setFont(f);
 
-    Command1 = new QPushButton(QStringLiteral("Ы-ык..."), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips(2880, 5160, 2415, 375));
-    Command2 = new QPushButton(QStringLiteral("Шрифт"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(twips(7485, 5385, 855, 255));
-
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(twips(5280, 5760, 1695, 315));
-    Combo2 = new QComboBox(this);
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setGeometry(twips(7080, 5760, 615, 315));
+    Command1 = control<QPushButton>(this, "Command1", twips(2880, 5160, 2415, 375),
+                                    QStringLiteral("Ы-ык..."));
+    Command2 = control<QPushButton>(this, "Command2", twips(7485, 5385, 855, 255),
+                                    QStringLiteral("Шрифт"));
+    Combo1 = control<QComboBox>(this, "Combo1", twips(5280, 5760, 1695, 315));
+    Combo2 = control<QComboBox>(this, "Combo2", twips(7080, 5760, 615, 315));
     Combo2->addItem(QString());
     for (int size : {6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 18, 20, 22, 24})
         Combo2->addItem(QString::number(size));
-    Check1 = new QCheckBox(QStringLiteral("B"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(twips(7800, 5760, 435, 315));
+    Check1 = control<QCheckBox>(this, "Check1", twips(7800, 5760, 435, 315), QStringLiteral("B"));
     QFont bold = Check1->font();
     bold.setBold(true);
     Check1->setFont(bold);

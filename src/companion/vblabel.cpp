@@ -1,4 +1,5 @@
 #include "companion/vblabel.h"
+#include "core/textfile.h"
 
 #include <QMouseEvent>
 #include <utility>
@@ -15,9 +16,7 @@ VbLabel::VbLabel(QWidget *parent) : QLabel(parent)
 void VbLabel::setCaption(const QString &caption)
 {
     m_caption = caption;
-    QString shown = caption;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString shown = withLineFeeds(caption);
     // A trailing line break takes no room of its own on the label.
     while (shown.endsWith(QLatin1Char('\n')))
         shown.chop(1);

@@ -97,6 +97,13 @@ std::optional<QString> readTextFile(const QString &path)
     return decodeContentText(*bytes);
 }
 
+QString withLineFeeds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 QStringList splitLines(const QString &text)
 {
     QStringList lines = splitScenarioLines(text);

@@ -30,6 +30,9 @@ QByteArray encodeContentText(QStringView text, TextEncoding encoding);
 // when the file cannot be read.
 std::optional<QString> readTextFile(const QString &path);
 
+// Text as a control shows it: CR LF and a lone CR become one line feed each.
+QString withLineFeeds(QString text);
+
 // Lines as phrase, order, date and button files see them: a line ends at CR LF,
 // CR or LF; a final line break adds no empty line; empty text has no lines.
 QStringList splitLines(const QString &text);

@@ -75,9 +75,7 @@ void Frm1::Form_Load()
 
     m_holiday =
         HolidayLine(readTextFile(QStringLiteral("date.tlk")).value_or(QString()), now.date());
-    QString shown = m_holiday;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(shown);
+    Text1->setPlainText(withLineFeeds(m_holiday));
     Text1->selectAll();
     Text1->setAlignment(Qt::AlignCenter);
     Text1->moveCursor(QTextCursor::Start);

@@ -78,12 +78,8 @@ void FrmAbout::Form_Load()
 void FrmAbout::Option1_Click(int index)
 {
     // A document that cannot be read leaves the text as it was.
-    if (const auto text = readTextFile(documentFile(index))) {
-        QString shown = *text;
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        Text1->setPlainText(shown);
-    }
+    if (const auto text = readTextFile(documentFile(index)))
+        Text1->setPlainText(withLineFeeds(*text));
 }
 
 void FrmAbout::Command1_Click()

@@ -1,6 +1,7 @@
 #include "windows/frmam.h"
 
 #include "companion/vblabel.h"
+#include "core/textfile.h"
 #include "phrases/phrases.h"
 #include "windows/controls.h"
 #include "windows/riddle.h"
@@ -60,9 +61,7 @@ void FrmAm::LoadRiddle()
     const Riddle r = SplitRiddle(ReadPhrase(QStringLiteral("zag.tlk"), 0), m_answer);
     m_question = r.question;
     m_answer = r.answer;
-    QString shown = m_question;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(shown);
+    Text1->setPlainText(withLineFeeds(m_question));
 }
 
 void FrmAm::Command1_Click()

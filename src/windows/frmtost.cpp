@@ -4,6 +4,7 @@
 #include "windows/twips.h"
 
 #include "core/fonts.h"
+#include "core/textfile.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -58,10 +59,7 @@ FrmTost::FrmTost(QWidget *parent) : QWidget(parent, Qt::Tool)
 
 void FrmTost::setToast(const QString &text)
 {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    Text1->setPlainText(shown);
+    Text1->setPlainText(withLineFeeds(text));
 }
 
 QString FrmTost::toast() const

@@ -3,7 +3,7 @@
 // file under 2 ms; a pick from 50 phrases with 48 of them recent under 1 ms.
 #include "core/appcontext.h"
 #include "core/cp1251.h"
-#include "phrases/phrases.h"
+#include "formats/phrases.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,6 @@
 #include "targets.h"
 
 #include "companion/frmstakan.h"
-#include "companion/orderfile.h"
-#include "companion/userbuttons.h"
 #include "core/appcontext.h"
 #include "core/contentfile.h"
 #include "core/contentpath.h"
@@ -10,10 +8,12 @@
 #include "core/ini.h"
 #include "core/picture.h"
 #include "core/textfile.h"
-#include "phrases/phrases.h"
+#include "formats/dates.h"
+#include "formats/orderfile.h"
+#include "formats/phrases.h"
+#include "formats/userbuttons.h"
 #include "platform/fakeplatform.h"
 #include "scenario/scenarioline.h"
-#include "startup/startdates.h"
 
 #include <QApplication>
 #include <QDir>
@@ -218,11 +218,11 @@ void scenario(QByteArrayView input)
     writeFile(QStringLiteral("run.scn"), input);
     FrmStakan window;
     try {
-        window.RunScenario(QStringLiteral("run.scn"));
+        window.companion().RunScenario(QStringLiteral("run.scn"));
     } catch (const ProgramExit &) {
         return; // unload
     }
-    require(!window.ScenarioBusy);
+    require(!window.companion().ScenarioBusy);
 }
 
 const QList<Target> kTargets{

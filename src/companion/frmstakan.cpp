@@ -1,42 +1,27 @@
 #include "companion/frmstakan.h"
 
-#include "companion/picturebox.h"
-#include "companion/userbuttons.h"
-#include "companion/vblabel.h"
-#include "core/contentfile.h"
-#include "core/contentpath.h"
 #include "core/credits.h"
 #include "core/fonts.h"
-#include "core/picture.h"
-#include "core/random.h"
-#include "core/settings.h"
-#include "core/textfile.h"
-#include "phrases/phrases.h"
 #include "platform/platform.h"
-#include "startup/runningmarker.h"
-#include "windows/controls.h"
+#include "widgets/controls.h"
+#include "widgets/picturebox.h"
+#include "widgets/shakencontents.h"
+#include "widgets/vblabel.h"
+#include "windows/frmabout.h"
+#include "windows/frmam.h"
+#include "windows/frmcar.h"
+#include "windows/frmopt.h"
+#include "windows/frmscr.h"
+#include "windows/frmtost.h"
 
 #include <QCloseEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
-#include <cstdlib>
+#include <QWindow>
+#include <memory>
 
 namespace stak {
-
-namespace {
-QFont labelFont(bool underline)
-{
-    QFont f;
-    f.setFamilies(msSansSerifFamilies());
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSize(8);
-    f.setBold(true);
-    f.setUnderline(underline);
-    return f;
-}
-} // namespace
 
 QString FrmStakan::windowTitleText()
 {
@@ -44,26 +29,7 @@ QString FrmStakan::windowTitleText()
         "Стаканыч2003 - ваш проверенный союзник в заочной борьбе с тещей и женой!");
 }
 
-QString FrmStakan::greetingText()
-{
-    return QStringLiteral("Вас приветствует система \"Стаканыч 2003\". Налейте стакан и "
-                          "вставьте его в драйв А:.  Скажите любой тост для продолжения.");
-}
-
-QStringList FrmStakan::hintLines()
-{
-    return {
-        QStringLiteral("Чтобы получить доступ к настройкам, надо кликнуть по картинке"),
-        makerName() + QStringLiteral(": http://stakanych.example"),
-        QStringLiteral("Дизайн - ") + studioName() +
-            QStringLiteral(": http://ogurec-design.example"),
-        QStringLiteral("Закусывайте вовремя! http://zakuska.example"),
-        QStringLiteral("Теперь мы и со сменяющимися картинками :)"),
-        QStringLiteral("Здесь могла быть ваша реклама :)"),
-    };
-}
-
-FrmStakan::FrmStakan(QWidget *parent) : QWidget(parent)
+FrmStakan::FrmStakan(QWidget *parent) : QWidget(parent), m_companion(*this, this)
 {
     setObjectName(QStringLiteral("frmStakan"));
     setWindowTitle(windowTitleText());
@@ -80,18 +46,32 @@ FrmStakan::~FrmStakan()
     delete m_car;
 }
 
-FrmCar *FrmStakan::caricatureWindow()
+FrmTost *FrmStakan::toastWindow() const
 {
-    if (!m_car)
-        m_car = new FrmCar;
+    return m_tost;
+}
+
+FrmCar *FrmStakan::caricatureWindow() const
+{
     return m_car;
+}
+
+FrmScr *FrmStakan::frolicWindow() const
+{
+    return m_scr;
 }
 
 void FrmStakan::buildControls()
 {
     auto label = [this](const char *name, QRect geometry, bool underline) {
         auto *l = control<VbLabel>(this, name, geometry);
-        l->setFont(labelFont(underline));
+        QFont f;
+        f.setFamilies(msSansSerifFamilies());
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSize(8);
+        f.setBold(true);
+        f.setUnderline(underline);
+        l->setFont(f);
         return l;
     };
     Label5 = label("Label5", {0, -2, 465, 17}, false);
@@ -101,17 +81,20 @@ void FrmStakan::buildControls()
     Label5->setPalette(white);
 
     Image1 = control<PictureBox>(this, "Image1", {16, 11, 433, 225}, QSize(433, 225));
-
     Label1 = label("Label1", {16, 242, 433, 89}, false);
-    Label1->setCaption(greetingText());
+    Label1->setCaption(Companion::greetingText());
 
-    Command1 = control<QPushButton>(this, "Command1", {8, 336, 81, 21}, QStringLiteral("Речь"));
-    Command2 =
-        control<QPushButton>(this, "Command2", {96, 336, 81, 21}, QStringLiteral("Толкай тост"));
-    Command3 = control<QPushButton>(this, "Command3", {184, 336, 81, 21}, QStringLiteral("Что?"));
-    Command4 =
-        control<QPushButton>(this, "Command4", {280, 336, 81, 21}, QStringLiteral("Заг-гадки"));
-    Command5 = control<QPushButton>(this, "Command5", {376, 336, 81, 21}, QStringLiteral("Выпьем"));
+    static const char *const kCaptions[] = {"Речь", "Толкай тост", "Что?", "Заг-гадки", "Выпьем"};
+    static const int kLefts[] = {8, 96, 184, 280, 376};
+    const std::array<void (FrmStakan::*)(), 5> handlers{
+        &FrmStakan::Command1_Click, &FrmStakan::Command2_Click, &FrmStakan::Command3_Click,
+        &FrmStakan::Command4_Click, &FrmStakan::Command5_Click};
+    for (int i = 0; i < 5; ++i) {
+        m_speaking[i] =
+            control<QPushButton>(this, QStringLiteral("Command%1").arg(i + 1),
+                                 {kLefts[i], 336, 81, 21}, QString::fromUtf8(kCaptions[i]));
+        connect(m_speaking[i], &QPushButton::clicked, this, handlers[i]);
+    }
     for (int k = 1; k <= 5; ++k) {
         cmdU[k] = control<QPushButton>(this, QStringLiteral("cmdU%1").arg(k),
                                        {16 + 88 * (k - 1), 365, 81, 25});
@@ -121,28 +104,78 @@ void FrmStakan::buildControls()
 
     Label2 = label("Label2", {0, 400, 153, 17}, true);
     Label2->setCaption(makerName());
-    Label4 = label("Label4", {152, 400, 145, 17}, false);
+    VbLabel *Label4 = label("Label4", {152, 400, 145, 17}, false);
     Label4->setCaption(QStringLiteral("(c) 2003, все налито"));
     Label3 = label("Label3", {296, 400, 177, 17}, true);
     Label3->setCaption(QStringLiteral("Дизайн: ") + studioName());
     for (VbLabel *l : {Label2, Label4, Label3})
         l->setWordWrap(false);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(30000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+    connect(Label1, &VbLabel::clicked, this, &FrmStakan::Label1_Click);
+    connect(Label1, &VbLabel::doubleClicked, this, &FrmStakan::Label1_DblClick);
+    connect(Image1, &PictureBox::mousePressed, this, &FrmStakan::Image1_MouseDown);
+}
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Label1, &VbLabel::clicked, this, [this] { Label1_Click(); });
-    connect(Label1, &VbLabel::doubleClicked, this, [this] { Label1_DblClick(); });
+void FrmStakan::buildMenus()
+{
+    auto menu = [this](const char *name) {
+        auto *m = new QMenu(this);
+        m->setObjectName(QLatin1String(name));
+        m->setSeparatorsCollapsible(false);
+        return m;
+    };
+    auto item = [](QMenu *m, const char *name, const char *caption) {
+        QAction *a = qstrcmp(caption, "-") == 0 ? m->addSeparator()
+                                                : m->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    auto link = [this, item](QMenu *m, const char *name, const char *caption, const char *address) {
+        connect(item(m, name, caption), &QAction::triggered, this,
+                [address] { platform().openAddress(QLatin1String(address)); });
+    };
+    mnux = menu("mnux");
+    item(mnux, "m1", "-");
+    connect(item(mnux, "mnuMin", "Свернуть"), &QAction::triggered, this, &QWidget::showMinimized);
+    connect(item(mnux, "mnuAb", "О программе.."), &QAction::triggered, this,
+            &FrmStakan::mnuAb_Click);
+    connect(item(mnux, "mnuOpt", "Настройки..."), &QAction::triggered, this,
+            &FrmStakan::mnuOpt_Click);
+    mtost = menu("mtost");
+    item(mtost, "mtx0", "-");
+
+    mnuA = menu("mnuA");
+    link(mnuA, "mnuA1", "Сайт разработчика", "http://stakanych.example/");
+    link(mnuA, "mnuA2", "Написать письмо", "mailto:master@stakanych.example");
+    item(mnuA, "m3", "-");
+    link(mnuA, "mnuA3", "Алкогольные тесты", "http://zakuska.example/?r=tests");
+    mnuMon = menu("mnuMon");
+    link(mnuMon, "mnuDes", "Web-Design", "http://ogurec-design.example/");
+    link(mnuMon, "mnuME", "Написать письмо", "mailto:studio@ogurec-design.example");
+    item(mnuMon, "m4", "-");
+    link(mnuMon, "mnuSert", "Сертификация личности", "http://zakuska.example/");
+
+    QPushButton *speech = m_speaking[0];
+    speech->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(speech, &QWidget::customContextMenuRequested, this,
+            [this, speech](const QPoint &at) { mtost->popup(speech->mapToGlobal(at)); });
+    connect(Label2, &VbLabel::clicked, this, [this] { mnuA->popup(QCursor::pos()); });
+    connect(Label3, &VbLabel::clicked, this, [this] { mnuMon->popup(QCursor::pos()); });
+}
+
+void FrmStakan::Label1_Click()
+{
+    m_companion.speechClicked();
+    Label1->setAutoFillBackground(!Label1->autoFillBackground());
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    Label1->setPalette(pal);
+}
+
+void FrmStakan::Image1_MouseDown()
+{
+    if (m_companion.buttonsEnabled())
+        mnux->popup(QCursor::pos());
 }
 
 void FrmStakan::paintEvent(QPaintEvent *)
@@ -151,13 +184,21 @@ void FrmStakan::paintEvent(QPaintEvent *)
     p.drawImage(0, 0, m_background);
 }
 
-void FrmStakan::loadTexture()
+void FrmStakan::closeEvent(QCloseEvent *e)
 {
-    if (settings().texture.trimmed().isEmpty())
-        return;
-    const QImage tile = loadPicture(settings().texture.trimmed());
-    if (tile.isNull() || tile.width() <= 0 || tile.height() <= 0)
-        return; // a window without texture
+    e->accept();
+    Form_Unload();
+}
+
+void FrmStakan::showSpeech(const QString &caption, bool now)
+{
+    Label1->setCaption(caption);
+    if (now)
+        Label1->repaint();
+}
+
+void FrmStakan::setTexture(const QImage &tile)
+{
     QPainter p(&m_background);
     for (int x = 0; x <= width(); x += tile.width())
         for (int y = 0; y <= height(); y += tile.height())
@@ -165,122 +206,133 @@ void FrmStakan::loadTexture()
     update();
 }
 
-void FrmStakan::loadVoiceMenu()
+void FrmStakan::setVoiceMenu(const QStringList &captions)
 {
-    const auto text = readTextFile(QStringLiteral("sound.tlk"));
-    if (!text)
-        return;
-    for (const VoiceMenuItem &item : VoiceMenuItems(splitLines(*text))) {
-        const int k = int(mtx.size());
-        QAction *a = mtost->addAction(item.caption);
+    for (int k = 1; k <= captions.size(); ++k) {
+        QAction *a = mtost->addAction(captions[k - 1]);
         a->setObjectName(QStringLiteral("mtx%1").arg(k));
-        connect(a, &QAction::triggered, this,
-                [this, k] { SayVoice(QStringLiteral("\\\\") + QString::number(k)); });
-        mtx.append(a);
+        connect(a, &QAction::triggered, this, [this, k] { m_companion.playVoiceItem(k); });
     }
 }
 
-void FrmStakan::loadUserButtons()
+void FrmStakan::setUserButton(int k, const QString &caption, bool visible)
 {
-    const auto text = readTextFile(QStringLiteral("user.but"));
-    if (!text)
-        return;
-    const auto buttons = ParseUserButtons(splitLines(*text));
-    for (int k = 1; k <= 5; ++k) {
-        if (!buttons[k])
-            continue;
-        if (!buttons[k]->hidden)
-            cmdU[k]->show();
-        cmdU[k]->setText(buttons[k]->caption);
-    }
+    cmdU[k]->setText(caption);
+    cmdU[k]->setVisible(visible);
 }
 
-void FrmStakan::Form_Load()
+void FrmStakan::setButtonsEnabled(bool enabled)
 {
-    loadTexture();
-
-    reseedFromClock();
-    const int n = int(double(programRandom().next()) * 6);
-    Label5->setCaption(hintLines().value(n));
-
-    settings().drinkcount = 0;
-    ScenarioBusy = false;
-
-    Image1->paintFile(settings().mypic, 0, 0);
-    loadVoiceMenu();
-    loadUserButtons();
-    Timer1->setInterval(settings().BaseIntervalFrom);
-    Timer2->start();
-
-    if (!settings().exescript.isEmpty()) {
-        show();
-        platform().processEvents();
-        RunScenario(settings().exescript);
-    } else {
-        Timer1->start();
-    }
-}
-
-void FrmStakan::Timer2_Timer()
-{
-    ++BlinkCount;
-    if (BlinkCount == 9)
-        Timer2->stop();
-    Label5->setVisible(BlinkCount % 2 == 0);
-    Timer2->setInterval(1000);
-}
-
-void FrmStakan::enableTimer1UnlessTagged()
-{
-    if (timer1Tag != QStringLiteral("no!"))
-        Timer1->start();
-}
-
-void FrmStakan::RunScenario(const QString &path)
-{
-    if (ScenarioBusy) {
-        if (scenarioTrace)
-            scenarioTrace(path + QStringLiteral(": не запущен: уже идёт другой сценарий"));
-        return;
-    }
-    ScenarioBusy = true;
-    Timer1->stop();
-    SetButtonsEnabled(false);
-    if (!LoadScenarioLines(path) && scenarioTrace)
-        scenarioTrace(path + QStringLiteral(": не удалось прочитать файл, сценарий пуст"));
-    m_scenarioFile = path;
-    InterpretScenario();
-    SetButtonsEnabled(true);
-    enableTimer1UnlessTagged();
-    ScenarioBusy = false;
-}
-
-void FrmStakan::SetButtonsEnabled(bool enabled)
-{
-    for (QPushButton *b : {Command1, Command2, Command3, Command4, Command5})
+    for (QPushButton *b : m_speaking)
         b->setEnabled(enabled);
     for (int k = 1; k <= 5; ++k)
         cmdU[k]->setEnabled(enabled);
 }
 
-bool FrmStakan::LoadScenarioLines(const QString &path)
+void FrmStakan::showWindow()
 {
-    const auto text = readTextFile(path);
-    ScenarioLines = splitScenarioLines(text.value_or(QString()));
-    return text.has_value();
+    show();
+    platform().processEvents();
 }
 
-void FrmStakan::closeEvent(QCloseEvent *e)
+void FrmStakan::setWindowVisible(bool visible)
 {
-    e->accept();
-    Form_Unload();
+    if (!visible) {
+        m_placeBeforeHiding = geometry();
+        hide();
+        return;
+    }
+    // Shown again where it was, not where the window manager would put a new
+    // window: the place is set again, and on the native window too, which
+    // marks it as chosen rather than automatic.
+    if (m_placeBeforeHiding.isValid()) {
+        setGeometry(m_placeBeforeHiding);
+        if (windowHandle())
+            windowHandle()->setGeometry(m_placeBeforeHiding);
+    }
+    show();
 }
 
-void FrmStakan::Form_Unload()
+void FrmStakan::bringToFront()
 {
-    RunningMarker::remove();
-    platform().exitProgram(0);
-    std::abort();
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+        raise();
+        activateWindow();
+    }
+}
+
+void FrmStakan::shakeWindow(const QList<QPoint> &offsets)
+{
+    const QPoint home = pos();
+    // Where windows cannot move themselves, what the window shows shakes.
+    std::unique_ptr<ShakenContents> contents;
+    if (!platform().canMoveWindows())
+        contents = std::make_unique<ShakenContents>(this);
+    for (const QPoint &offset : offsets) {
+        if (contents)
+            contents->shakeTo(offset);
+        else
+            move(home + offset);
+        platform().sleep(100);
+        platform().processEvents();
+    }
+    if (!contents)
+        move(home);
+}
+
+void FrmStakan::showToast(const QString &text)
+{
+    // A tool window of the companion's: it stays above it.
+    if (!m_tost)
+        m_tost = new FrmTost(this);
+    m_tost->setToast(text);
+    m_tost->show();
+    m_tost->raise();
+}
+
+bool FrmStakan::toastShown() const
+{
+    return m_tost && m_tost->isVisible();
+}
+
+void FrmStakan::runFrolic(const QImage &picture)
+{
+    FrmScr scr;
+    m_scr = &scr;
+    scr.play(picture);
+}
+
+void FrmStakan::openSideWindow(SideWindow window)
+{
+    switch (window) {
+    case SideWindow::Riddles: {
+        FrmAm riddles(this);
+        riddles.Form_Load();
+        platform().showModal(&riddles);
+        break;
+    }
+    case SideWindow::Readme: {
+        // Opened from here the readme window opens nothing when it closes.
+        FrmAbout about(this);
+        about.Form_Load();
+        platform().showModal(&about);
+        break;
+    }
+    case SideWindow::Options: {
+        FrmOpt options(Image1, this);
+        options.Form_Load();
+        platform().showModal(&options);
+        break;
+    }
+    }
+}
+
+ScenarioCaricature &FrmStakan::caricature()
+{
+    // Created hidden on first use; closing it deletes it.
+    if (!m_car)
+        m_car = new FrmCar;
+    return *m_car;
 }
 
 } // namespace stak

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/clock.h"
+#include "core/phrasehistory.h"
 #include "core/random.h"
 #include "core/settings.h"
-#include "phrases/phrases.h"
 
 namespace stak {
 

@@ -1,17 +1,17 @@
 #include "scenario/checker.h"
 
-#include "companion/userbuttons.h"
 #include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/ini.h"
 #include "core/picture.h"
 #include "core/settings.h"
 #include "core/textfile.h"
-#include "core/wavfile.h"
-#include "phrases/phrases.h"
+#include "formats/dates.h"
+#include "formats/phrases.h"
+#include "formats/userbuttons.h"
+#include "formats/wavfile.h"
 #include "scenario/commands.h"
 #include "scenario/scenarioline.h"
-#include "startup/startdates.h"
 
 #include <QDate>
 #include <QDir>

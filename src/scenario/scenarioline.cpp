@@ -59,4 +59,11 @@ std::optional<qint32> ScenarioIndex(const QString &argument)
     return qint32(v);
 }
 
+std::optional<qint32> SmearCount(const QString &text, qint32 emptyDefault)
+{
+    if (text.isEmpty())
+        return emptyDefault;
+    return ScenarioNumber(text);
+}
+
 } // namespace stak

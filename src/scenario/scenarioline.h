@@ -25,4 +25,8 @@ std::optional<qint32> ScenarioNumber(const QString &argument);
 // used.
 std::optional<qint32> ScenarioIndex(const QString &argument);
 
+// Smear count as scenarios and the drink button give it: empty text means
+// emptyDefault; a text that is not a 32-bit whole number gives no value.
+std::optional<qint32> SmearCount(const QString &text, qint32 emptyDefault);
+
 } // namespace stak

@@ -1,11 +1,11 @@
 #include "windows/frmam.h"
 
-#include "companion/vblabel.h"
 #include "core/textfile.h"
-#include "phrases/phrases.h"
-#include "windows/controls.h"
-#include "windows/riddle.h"
-#include "windows/twips.h"
+#include "formats/phrases.h"
+#include "formats/riddle.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
+#include "widgets/vblabel.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,5 @@
 #include "windows/frmspl.h"
 
-#include "companion/picturebox.h"
-#include "companion/vblabel.h"
 #include "core/clocktimer.h"
 #include "core/contentfile.h"
 #include "core/contentpath.h"
@@ -9,6 +7,8 @@
 #include "core/fonts.h"
 #include "core/picture.h"
 #include "platform/platform.h"
+#include "widgets/picturebox.h"
+#include "widgets/vblabel.h"
 
 #include <QCloseEvent>
 #include <QFile>

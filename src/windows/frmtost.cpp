@@ -1,7 +1,7 @@
 #include "windows/frmtost.h"
 
-#include "windows/controls.h"
-#include "windows/twips.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 #include "core/fonts.h"
 #include "core/textfile.h"

@@ -1,9 +1,9 @@
-#include "companion/picturebox.h"
 #include "core/appcontext.h"
 #include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/textfile.h"
-#include "phrases/phrases.h"
+#include "formats/phrases.h"
+#include "widgets/picturebox.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,8 +1,8 @@
+#include "app/cmdoptions.h"
 #include "core/contentfolders.h"
 #include "core/contentpath.h"
 #include "core/cp1251.h"
 #include "core/settings.h"
-#include "startup/cmdoptions.h"
 #include "testsupport.h"
 
 #include <QDir>

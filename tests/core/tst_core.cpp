@@ -6,7 +6,7 @@
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
-#include "core/wavfile.h"
+#include "formats/wavfile.h"
 #include "testsupport.h"
 
 #include <QBuffer>

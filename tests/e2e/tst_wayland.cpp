@@ -1,9 +1,10 @@
 #include "companion/frmstakan.h"
-#include "companion/shakencontents.h"
-#include "companion/vblabel.h"
 #include "core/appcontext.h"
 #include "core/settings.h"
 #include "platform/realplatform.h"
+#include "widgets/shakencontents.h"
+#include "widgets/vblabel.h"
+#include "windows/frmscr.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -74,7 +75,7 @@ void TestWayland::windowsDoNotMoveThemselves()
         }
     });
     watch.start(50);
-    w.SayVoice(QString());
+    w.companion().SayVoice(QString());
     QVERIFY2(offsets.size() > 3, "the contents did not shake");
     QVERIFY(!w.findChild<ShakenContents *>());
 }
@@ -121,7 +122,7 @@ void TestWayland::frolic()
     watch.start(5);
     QElapsedTimer t;
     t.start();
-    QVERIFY(w.Frolic(u"100"_qs));
+    QVERIFY(w.companion().Frolic(u"100"_qs));
     watch.stop();
     QVERIFY(!w.frolicWindow());
     if (portal) {

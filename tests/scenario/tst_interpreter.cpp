@@ -1,16 +1,10 @@
-#include "../companion/companionfixture.h"
-
-#include "companion/picturebox.h"
-#include "companion/vblabel.h"
+#include "core/settings.h"
 #include "core/textfile.h"
 #include "scenario/commands.h"
-#include "scenario/frmcar.h"
 #include "scenario/scenariohost.h"
 #include "scenario/scenarioline.h"
+#include "testcontext.h"
 
-#include <QPushButton>
-#include <QThread>
-#include <QTimer>
 #include <QtTest>
 
 using namespace stak;
@@ -184,7 +178,7 @@ class TestInterpreter : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { ctx = std::make_unique<CompanionFixture>(); }
+    void init() { ctx = std::make_unique<TestContext>(); }
     void cleanup() { ctx.reset(); }
 
     void splitting_data();
@@ -196,13 +190,6 @@ private slots:
     void everyCommandHasACase();
     void yieldsBeforeEveryLine();
     void trace();
-    void companionCarriesOutCommands();
-    void timerTagAcrossRuns();
-    void timerOneLetsTicksIn();
-    void setquakeReachesLaterFrolics();
-    void unloadFirst();
-    void waitrunComesBackInPlace();
-    void unreadableScenarioRunsEmpty();
 
 private:
     // Runs a script on a recording host; the log as commandCases describes it.
@@ -232,16 +219,7 @@ private:
             host.log << "wavs " + s;
         return host.log;
     }
-    // The companion window running a script through RunScenario.
-    FrmStakan *runOnCompanion(const QString &script)
-    {
-        if (!ctx->window)
-            ctx->openWindow();
-        ctx->write(QStringLiteral("run.scn"), script);
-        ctx->window->RunScenario(QStringLiteral("run.scn"));
-        return ctx->window.get();
-    }
-    std::unique_ptr<CompanionFixture> ctx;
+    std::unique_ptr<TestContext> ctx;
 };
 
 void TestInterpreter::splitting_data()
@@ -396,166 +374,6 @@ void TestInterpreter::trace()
     lines.clear();
     runOnHost(u"dbl"_qs, [&](const QString &l) { lines << l; });
     QCOMPARE(lines.last(), u"t.scn: [0.000 с] конец сценария"_qs);
-
-    // The companion names the file it runs, and a run it cannot start.
-    FrmStakan *w = ctx->openWindow();
-    w->scenarioTrace = [&](const QString &l) { lines << l; };
-    lines.clear();
-    w->RunScenario(QStringLiteral("missing.scn"));
-    QCOMPARE(lines.first(), u"missing.scn: не удалось прочитать файл, сценарий пуст"_qs);
-    w->ScenarioBusy = true;
-    w->RunScenario(QStringLiteral("other.scn"));
-    QCOMPARE(lines.last(), u"other.scn: не запущен: уже идёт другой сценарий"_qs);
-}
-
-void TestInterpreter::companionCarriesOutCommands()
-{
-    ctx->writeImage(QStringLiteral("a.bmp"), {5, 5}, Qt::red);
-    ctx->writeImage(QStringLiteral("fon.bmp"), {500, 420}, Qt::yellow);
-    ctx->writeImage(QStringLiteral("mini.bmp"), {50, 40}, Qt::cyan);
-    ctx->openWindow()->Image1->image().fill(Qt::white);
-    FrmStakan *w =
-        runOnCompanion(u"picx 10\r\npicy 20\r\npic a.bmp\r\npicframe 0\r\n"
-                       "picvisible 0\r\nshowbutton 5\r\nhidebutton 1\r\n"
-                       "toonpic fon.bmp\r\ntoonminipic mini.bmp\r\ntoon\r\ntoonclose"_qs);
-    const QImage &img = w->Image1->image();
-    QCOMPARE(img.pixelColor(10, 20), QColor(Qt::red));
-    QCOMPARE(img.pixelColor(14, 24), QColor(Qt::red));
-    QCOMPARE(img.pixelColor(9, 20), QColor(Qt::white));
-    QCOMPARE(img.pixelColor(15, 24), QColor(Qt::white));
-    QVERIFY(!w->Image1->hasBorder());
-    QVERIFY(w->Image1->isHidden());
-    QVERIFY(!w->cmdU[5]->isHidden());
-    QVERIFY(w->cmdU[1]->isHidden());
-    FrmCar *car = w->existingCaricatureWindow();
-    QVERIFY(car && car->isVisible());
-    QCOMPARE(car->backgroundPicture().size(), QSize(500, 420));
-    QCOMPARE(car->innerPicture().size(), QSize(50, 40));
-    QVERIFY(!car->Command1->isHidden());
-
-    // A new run paints at (0, 0) again; a failing line ends it normally.
-    runOnCompanion(u"pic a.bmp\r\npic nope.bmp\r\npicframe 1"_qs);
-    QCOMPARE(img.pixelColor(0, 0), QColor(Qt::red));
-    QVERIFY(!w->Image1->isHidden());
-    QVERIFY(!w->Image1->hasBorder());
-    QCOMPARE(ctx->fake.boxes.size(), 1);
-    QVERIFY(w->Command1->isEnabled());
-    QVERIFY(w->Timer1->isActive());
-    QVERIFY(!w->ScenarioBusy);
-
-    // waitrun hides the window while it yields and shows it again.
-    w->show();
-    QList<bool> visibleAtYield;
-    ctx->fake.onYield = [&] { visibleAtYield << w->isVisible(); };
-    runOnCompanion(u"waitrun 3000"_qs);
-    QCOMPARE(visibleAtYield, (QList<bool>{true, false}));
-    QVERIFY(w->isVisible());
-}
-
-void TestInterpreter::timerTagAcrossRuns()
-{
-    FrmStakan *w = runOnCompanion(u"timer 0"_qs);
-    QVERIFY(!w->Timer1->isActive());
-    QCOMPARE(w->timer1Tag, u"no!"_qs);
-    // A later run without a timer line leaves the companion silent.
-    runOnCompanion(u"msg hi"_qs);
-    QVERIFY(!w->Timer1->isActive());
-    // So does a frolic from the drink button.
-    w->FrolicFromButton = true;
-    settings().quake = 0;
-    QVERIFY(w->Frolic(QStringLiteral("0")));
-    QVERIFY(!w->Timer1->isActive());
-    runOnCompanion(u"timer 1"_qs);
-    QVERIFY(w->Timer1->isActive());
-    QVERIFY(w->timer1Tag.isEmpty());
-    // The next frolic, even one from a scenario, clears the flag.
-    runOnCompanion(u"biggluk 0"_qs);
-    QVERIFY(!w->FrolicFromButton);
-    QVERIFY(w->Timer1->isActive());
-}
-
-void TestInterpreter::timerOneLetsTicksIn()
-{
-    // The event timer speaks the only line of text.tlk on every tick.
-    ctx->write(QStringLiteral("text.tlk"), QStringLiteral("1\r\n>ТИК\r\n"));
-    settings().textver = 100;
-    settings().tostver = 0;
-    settings().voicever = 0;
-    FrmStakan *w = ctx->openWindow();
-    w->Timer1->setInterval(1);
-    ctx->fake.pumpQtEvents = true;
-    QStringList seen;
-    ctx->fake.onYield = [&] {
-        seen << w->Label1->caption();
-        QThread::msleep(20); // the timer falls due while a line blocks
-    };
-    const QString tick = u"ТИК\r\n"_qs;
-    runOnCompanion(u"sleep 5000\r\nsleep 5000\r\nsleep 5000"_qs);
-    QVERIFY(!seen.contains(tick));
-    seen.clear();
-    w->Timer1->setInterval(1);
-    runOnCompanion(u"timer 1\r\nsleep 5000\r\nsleep 5000\r\nsleep 5000"_qs);
-    QCOMPARE(seen.size(), 4);
-    QVERIFY(seen[0] != tick); // before the timer line
-    QCOMPARE(seen[3], tick);  // a tick ran at a yield between the sleeps
-}
-
-void TestInterpreter::setquakeReachesLaterFrolics()
-{
-    int shakes = 0;
-    FrmStakan *w = ctx->openWindow();
-    ctx->fake.onYield = [&] {
-        if (w->frolicWindow()) {
-            ++shakes;
-            const QPoint p = w->frolicWindow()->offset();
-            QVERIFY(qAbs(p.x()) <= 3 && qAbs(p.y()) <= 3);
-        }
-    };
-    runOnCompanion(u"setquake 10\r\nbiggluk 100"_qs);
-    QCOMPARE(shakes, 10);
-    QVERIFY(!QFile::exists(QStringLiteral("config.cfg")));
-    shakes = 0;
-    w->FrolicFromButton = true;
-    QVERIFY(w->Frolic(QStringLiteral("100")));
-    QCOMPARE(shakes, 10);
-}
-
-void TestInterpreter::unloadFirst()
-{
-    const QString marker = ctx->fake.tempFolder() + QStringLiteral("vipivaem.tut");
-    QFile m(marker);
-    QVERIFY(m.open(QIODevice::WriteOnly));
-    m.close();
-    QVERIFY_THROWS_EXCEPTION(ProgramExit, runOnCompanion(u"unload\r\nmsg never"_qs));
-    QVERIFY(ctx->fake.boxes.isEmpty());
-    QVERIFY(!QFile::exists(marker));
-}
-
-void TestInterpreter::waitrunComesBackInPlace()
-{
-    FrmStakan *w = ctx->openWindow();
-    w->show();
-    w->move(120, 80);
-    const QPoint at = w->pos();
-    // Meanwhile the window manager would place the hidden window anew.
-    ctx->fake.onYield = [&] {
-        if (!w->isVisible())
-            w->move(400, 300);
-    };
-    runOnCompanion(u"waitrun 3000"_qs);
-    QVERIFY(w->isVisible());
-    QCOMPARE(w->pos(), at);
-}
-
-void TestInterpreter::unreadableScenarioRunsEmpty()
-{
-    FrmStakan *w = ctx->openWindow();
-    for (const char *name : {"/dev/zero", "."}) {
-        w->RunScenario(QLatin1String(name));
-        QVERIFY(w->ScenarioLines.isEmpty());
-        QVERIFY(w->Timer1->isActive());
-    }
-    QCOMPARE(ctx->fake.eventPumps, 0);
 }
 
 QTEST_MAIN(TestInterpreter)

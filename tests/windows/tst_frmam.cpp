@@ -1,8 +1,8 @@
 #include "testcontext.h"
 
-#include "companion/vblabel.h"
+#include "formats/riddle.h"
+#include "widgets/vblabel.h"
 #include "windows/frmam.h"
-#include "windows/riddle.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "testcontext.h"
 
-#include "companion/vblabel.h"
 #include "core/clocktimer.h"
+#include "widgets/vblabel.h"
 #include "windows/frmspl.h"
 
 #include <QLabel>

@@ -1,0 +1,85 @@
+#include "app/startchain.h"
+
+#include "companion/frmstakan.h"
+#include "platform/platform.h"
+#include "platform/runningmarker.h"
+#include "windows/frm1.h"
+#include "windows/frmabout.h"
+#include "windows/frmspl.h"
+
+#include <QTextStream>
+#include <QTimer>
+#include <cstdlib>
+
+namespace stak {
+
+namespace {
+// A window left from inside one of its own handlers is deleted once that
+// handler has returned.
+template <typename W> void retire(std::unique_ptr<W> &window)
+{
+    if (window)
+        window.release()->deleteLater();
+}
+} // namespace
+
+StartChain::StartChain(QString commandLine, bool trace)
+    : m_commandLine(std::move(commandLine)), m_trace(trace)
+{
+}
+
+StartChain::~StartChain() = default;
+
+void StartChain::start()
+{
+    m_frm1 = std::make_unique<Frm1>(m_commandLine);
+    connect(m_frm1.get(), &Frm1::splashChosen, this, &StartChain::showSplash);
+    connect(m_frm1.get(), &Frm1::readmeChosen, this, &StartChain::showReadme);
+    connect(m_frm1.get(), &Frm1::closedByUser, this, &StartChain::endProgram);
+    m_frm1->Form_Load();
+    m_frm1->show();
+}
+
+void StartChain::showSplash()
+{
+    retire(m_frm1);
+    m_splash = std::make_unique<FrmSpl>();
+    connect(m_splash.get(), &FrmSpl::finished, this, &StartChain::showReadme);
+    connect(m_splash.get(), &FrmSpl::closedByUser, this, &StartChain::endProgram);
+    m_splash->showFullScreen();
+    m_splash->activateWindow();
+}
+
+void StartChain::showReadme()
+{
+    retire(m_frm1);
+    retire(m_splash);
+    m_readme = std::make_unique<FrmAbout>();
+    connect(m_readme.get(), &FrmAbout::companionWanted, this, [this] {
+        // The companion loads once the readme window has gone from the screen.
+        QTimer::singleShot(0, this, &StartChain::openCompanion);
+    });
+    m_readme->Form_Load();
+    m_readme->show();
+}
+
+void StartChain::openCompanion()
+{
+    retire(m_readme);
+    m_companion = std::make_unique<FrmStakan>();
+    if (m_trace)
+        m_companion->companion().scenarioTrace = [](const QString &line) {
+            QTextStream(stderr) << line << Qt::endl;
+        };
+    m_companion->show();
+    m_companion->Form_Load();
+}
+
+void StartChain::endProgram()
+{
+    RunningMarker::remove();
+    platform().exitProgram(0);
+    std::abort();
+}
+
+} // namespace stak

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "companion/companion.h"
+#include "core/picture.h"
+#include "testcontext.h"
+
+#include <QPainter>
+#include <array>
+#include <functional>
+
+// A companion view that records what the companion shows. Its picture panel
+// is an image of the real panel's size that pictures are painted into.
+struct RecordingView : stak::CompanionView, stak::ScenarioCaricature
+{
+    QStringList speech;
+    QString hint;
+    QList<bool> hintShown;
+    QImage texture;
+    QStringList voiceMenu;
+    std::array<QString, 6> buttonCaption;
+    std::array<bool, 6> buttonShown{};
+    bool buttonsEnabled = true;
+    int windowShown = 0;
+    QList<bool> windowVisible;
+    int broughtToFront = 0;
+    QList<QList<QPoint>> shakes;
+    QStringList toasts;
+    bool toastOpen = false;
+    QImage panel{433, 225, QImage::Format_RGB32};
+    QStringList painted; // "path x,y" of every picture painted
+    bool pictureShown = true;
+    bool frame = true;
+    int panelChanges = 0;
+    QList<QImage> frolics;
+    QList<stak::SideWindow> sideWindows;
+    std::function<void(stak::SideWindow)> onSideWindow;
+    QStringList caricatureCalls;
+
+    RecordingView() { panel.fill(Qt::white); }
+
+    void showSpeech(const QString &caption, bool) override { speech << caption; }
+    void showHint(const QString &caption) override { hint = caption; }
+    void setHintVisible(bool visible) override { hintShown << visible; }
+    void setTexture(const QImage &tile) override { texture = tile; }
+    void setVoiceMenu(const QStringList &captions) override { voiceMenu = captions; }
+    void setUserButton(int k, const QString &caption, bool visible) override
+    {
+        buttonCaption[k] = caption;
+        buttonShown[k] = visible;
+    }
+    void setUserButtonVisible(int k, bool visible) override { buttonShown[k] = visible; }
+    void setButtonsEnabled(bool enabled) override { buttonsEnabled = enabled; }
+    void showWindow() override { ++windowShown; }
+    void setWindowVisible(bool visible) override { windowVisible << visible; }
+    void bringToFront() override { ++broughtToFront; }
+    void shakeWindow(const QList<QPoint> &offsets) override { shakes << offsets; }
+    void showToast(const QString &text) override
+    {
+        toasts << text;
+        toastOpen = true;
+    }
+    bool toastShown() const override { return toastOpen; }
+    QImage &picture() override { return panel; }
+    void pictureChanged() override { ++panelChanges; }
+    bool paintPicture(const QString &path, int x, int y) override
+    {
+        const QImage image = stak::loadPicture(path);
+        if (image.isNull())
+            return false;
+        QPainter(&panel).drawImage(x, y, image);
+        painted << QStringLiteral("%1 %2,%3").arg(path).arg(x).arg(y);
+        return true;
+    }
+    void clearPicture() override { panel.fill(Qt::white); }
+    void setPictureVisible(bool visible) override { pictureShown = visible; }
+    void setPictureFrame(bool on) override { frame = on; }
+    void runFrolic(const QImage &picture) override { frolics << picture; }
+    void openSideWindow(stak::SideWindow window) override
+    {
+        sideWindows << window;
+        if (onSideWindow)
+            onSideWindow(window);
+    }
+    stak::ScenarioCaricature &caricature() override { return *this; }
+
+    void toon() override { caricatureCalls << QStringLiteral("toon"); }
+    bool toonpic(const QString &path) override
+    {
+        caricatureCalls << QStringLiteral("toonpic ") + path;
+        return true;
+    }
+    void toonpichide() override { caricatureCalls << QStringLiteral("toonpichide"); }
+    bool toonminipic(const QString &path) override
+    {
+        caricatureCalls << QStringLiteral("toonminipic ") + path;
+        return true;
+    }
+    void toonminihide() override { caricatureCalls << QStringLiteral("toonminihide"); }
+    void toonclose() override { caricatureCalls << QStringLiteral("toonclose"); }
+
+    QRgb panelColour() const { return panel.pixel(5, 5) & 0xFFFFFF; }
+};
+
+// A test context with a companion on a recording view.
+struct CompanionFixture : TestContext
+{
+    RecordingView view;
+    stak::Companion companion{view};
+};

@@ -5,11 +5,11 @@
 #include "widgets/vblabel.h"
 
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 #include <array>
 
 class QMenu;
-class QPushButton;
 
 namespace stak {
 

@@ -17,6 +17,16 @@ wait_until() {
     for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
     return 1
 }
+# within SECONDS COMMAND...: runs COMMAND until it succeeds or SECONDS have
+# passed, however long each try takes.
+within() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.1
+    done
+}
 ended() { ! kill -0 "$1" 2>/dev/null; }
 marker="$work/tmp/vipivaem.tut"
 mkdir -p "$work/content" "$work/tmp"
@@ -77,6 +87,23 @@ window() {
 }
 # click WINDOW X Y: a left click at a point of the window's client area.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# menu_shown: one of the program's pop-up menus or drop-down lists (windows
+# the window manager leaves alone) is on the screen.
+menu_shown() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$app" --name "" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q "Override Redirect State: yes" && return 0
+    done
+    return 1
+}
+no_menu() { ! menu_shown; }
+# from_picture_menu KEYS...: opens the picture's menu and presses the keys in it.
+from_picture_menu() {
+    click "$1" 200 100
+    wait_until 50 menu_shown || fail "the picture's menu did not open"
+    shift
+    xdotool key "$@"
+}
 gone() { ! xdotool search --all --onlyvisible --pid "$app" --name "^$1" >/dev/null 2>&1; }
 
 # through_readme: from the start dialog, "Пропустить заставку..." and then

@@ -63,7 +63,9 @@ run_app --
 start=$(window "Мастерская") || fail "no start dialog"
 click "$start" 108 92
 wait_until 50 gone "Мастерская" || fail "the start dialog stayed"
-sleep 1
+# The splash covers the screen and has the keyboard.
+splash_active() { xdotool getactivewindow getwindowgeometry 2>/dev/null | grep -q "Geometry: 1024x768"; }
+wait_until 100 splash_active || fail "the splash show did not take the screen"
 xdotool key F5
 readme=$(window "Стаканыч 2003 by") || fail "F5 did not lead to the readme window"
 click "$readme" 216 308

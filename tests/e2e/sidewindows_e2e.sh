@@ -20,9 +20,7 @@ companion=$(window "Стаканыч2003") || fail "no companion window"
 
 # options_from_menu: the picture's menu, its last item "Настройки...".
 options_from_menu() {
-    click "$companion" 200 100
-    sleep 0.5
-    xdotool key Up Return
+    from_picture_menu "$companion" Up Return
     window "Options"
 }
 
@@ -38,15 +36,14 @@ wait_until 50 gone "Options" || fail "Сохранить did not close the dialo
 changes=$(diff "$work/config.before" "$work/content/config.cfg" | grep '^[<>]')
 [ "$(diff "$work/config.before" "$work/content/config.cfg" | grep -c '^[<>]')" = 2 ] ||
     fail "more than the text chance changed: $changes"
-diff "$work/config.before" "$work/content/config.cfg" | grep -q '^> TextVer=50' ||
+diff "$work/config.before" "$work/content/config.cfg" | grep -qi '^> TextVer=50' ||
     fail "the text chance was not saved: $changes"
 
 click "$companion" 320 346 # Заг-гадки
 riddles=$(window "Заг-гадки") || fail "the riddles window did not open"
 click "$riddles" 60 260   # Ответ
 click "$riddles" 180 260  # Следующая
-sleep 0.3
-xdotool search --all --onlyvisible --pid "$app" --name "^Заг-гадки" >/dev/null || fail "the riddles window closed too early"
+xdotool sleep 0.3 search --all --onlyvisible --pid "$app" --name "^Заг-гадки" >/dev/null || fail "the riddles window closed too early"
 click "$riddles" 420 260  # Выход
 wait_until 50 gone "Заг-гадки" || fail "Выход did not close the riddles window"
 kill -0 $app || fail "the program ended"

@@ -38,9 +38,7 @@ shows_picture "$companion" "$share/alk1.bmp"
 xprop -id "$companion" _NET_WM_ICON | grep -q "Icon (" || fail "no icon on the companion"
 
 # A changed chance in the options dialog: the picture's menu, its last item.
-click "$companion" 200 100
-sleep 0.5
-xdotool key Up Return
+from_picture_menu "$companion" Up Return
 options=$(window "Options") || fail "the options dialog did not open"
 click "$options" 270 192 # the text chance bar, right of its handle: ten more
 click "$options" 220 396 # Сохранить
@@ -53,8 +51,8 @@ grep -vi "$chances" "$share/config.cfg" >"$work/rest.installed"
 grep -vi "$chances" "$user/config.cfg" >"$work/rest.user"
 cmp -s "$work/rest.installed" "$work/rest.user" || fail "the saved config.cfg lost or changed other lines"
 before=$(grep -ai '^textver=' "$share/config.cfg" | tr -d '\r')
-text=$(grep -a '^TextVer=' "$user/config.cfg" | tr -d '\r')
-[ -n "$text" ] && [ "${text#TextVer=}" -gt "${before#*=}" ] ||
+text=$(grep -ai '^textver=' "$user/config.cfg" | tr -d '\r')
+[ -n "$text" ] && [ "${text#*=}" -gt "${before#*=}" ] ||
     fail "the text chance was not saved: $before, then $text"
 close_companion
 tree >"$work/tree.after"
@@ -66,9 +64,9 @@ printf '; my own\r\nunload\r\n' >"$user/zastolye.scn"
 run_app --
 start=$(window "Мастерская") || fail "no start dialog"
 click "$start" 280 50
-sleep 0.5
+wait_until 50 menu_shown || fail "the scenario list did not drop down"
 xdotool key End Return
-sleep 0.3
+wait_until 50 no_menu || fail "the list stayed open"
 through_readme
 wait_until 100 ended $app || fail "the user's scenario was not listed or did not run"
 

@@ -25,14 +25,17 @@ answers_options() {
 }
 
 # shows_picture WINDOW FILE: the companion's picture panel shows FILE (a
-# margin left out for the panel's edge).
-shows_picture() {
-    import -window "$1" "$work/companion.png"
+# margin left out for the panel's edge) within 10 s.
+panel_shows() {
+    import -window "$1" "$work/companion.png" 2>/dev/null || return 1
     convert "$work/companion.png" -crop 400x200+26+21 +repage "$work/shown.png"
-    convert "$2" -crop 400x200+10+10 +repage "$work/expected.png"
-    local differ
     differ=$(compare -metric AE -fuzz 3% "$work/shown.png" "$work/expected.png" null: 2>&1)
-    [ "$differ" = 0 ] || fail "the picture panel does not show $2 ($differ pixels differ)"
+    [ "$differ" = 0 ]
+}
+shows_picture() {
+    convert "$2" -crop 400x200+10+10 +repage "$work/expected.png"
+    differ=
+    wait_until 100 panel_shows "$1" || fail "the picture panel does not show $2 ($differ pixels differ)"
 }
 
 # close_companion: closing the companion ends the program.

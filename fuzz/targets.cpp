@@ -61,7 +61,7 @@ FakePlatform &emptiedPlatform(FakeClock &clock)
     fake.eventPumps = 0;
     fake.captures = 0;
     fake.clock = &clock;
-    fake.screen = {64, 48}; // screen effects stay cheap
+    fake.screenAreas = {{0, 0, 64, 48}}; // screen effects stay cheap
     return fake;
 }
 

@@ -1,6 +1,7 @@
 #include "app/startchain.h"
 
 #include "companion/frmstakan.h"
+#include "core/screens.h"
 #include "platform/platform.h"
 #include "platform/runningmarker.h"
 #include "windows/frm1.h"
@@ -21,6 +22,20 @@ template <typename W> void retire(std::unique_ptr<W> &window)
     if (window)
         window.release()->deleteLater();
 }
+
+// The screen under the mouse pointer, where the user started the program.
+QRect pointerScreen()
+{
+    const QList<QRect> all = platform().screens();
+    const int at = ScreenAt(all, platform().pointerPosition());
+    return at >= 0 ? all[at] : QRect(0, 0, 1024, 768);
+}
+
+// A window centred on the pointer's screen, before it is first shown.
+void centreOnPointerScreen(QWidget &window)
+{
+    window.move(CentredOn(window.size(), pointerScreen()));
+}
 } // namespace
 
 StartChain::StartChain(QString commandLine, bool trace)
@@ -37,13 +52,14 @@ void StartChain::start()
     connect(m_frm1.get(), &Frm1::readmeChosen, this, &StartChain::showReadme);
     connect(m_frm1.get(), &Frm1::closedByUser, this, &StartChain::endProgram);
     m_frm1->Form_Load();
+    centreOnPointerScreen(*m_frm1);
     m_frm1->show();
 }
 
 void StartChain::showSplash()
 {
     retire(m_frm1);
-    m_splash = std::make_unique<FrmSpl>();
+    m_splash = std::make_unique<FrmSpl>(pointerScreen());
     connect(m_splash.get(), &FrmSpl::finished, this, &StartChain::showReadme);
     connect(m_splash.get(), &FrmSpl::closedByUser, this, &StartChain::endProgram);
     m_splash->showFullScreen();
@@ -60,6 +76,7 @@ void StartChain::showReadme()
         QTimer::singleShot(0, this, &StartChain::openCompanion);
     });
     m_readme->Form_Load();
+    centreOnPointerScreen(*m_readme);
     m_readme->show();
 }
 
@@ -71,6 +88,7 @@ void StartChain::openCompanion()
         m_companion->companion().scenarioTrace = [](const QString &line) {
             QTextStream(stderr) << line << Qt::endl;
         };
+    centreOnPointerScreen(*m_companion);
     m_companion->show();
     m_companion->Form_Load();
 }

@@ -427,16 +427,17 @@ bool Companion::Frolic(const QString &count)
                       true);
     // No event tick may start while the desktop is asked for its picture.
     m_timer1.stop();
-    // The copy is taken before the frolic window paints anything: it shows the
-    // desktop as the user sees it, preparation text included.
-    const QImage shot = platform().captureScreen();
-    if (!isUsableScreenCopy(shot)) {
+    // The screen the companion stands on, as the user sees it now,
+    // preparation text included.
+    const QRect screen = m_view.screenArea();
+    const QImage shot = platform().captureScreen(screen);
+    if (shot.isNull()) {
         // A black cover would only frighten: say why there is no frolic.
         tellScreenCopyFailed();
         endFrolic();
         return true;
     }
-    m_view.runFrolic(FrolicPicture(shot, platform().screenSize(), *n, programRandom()));
+    m_view.runFrolic(FrolicPicture(shot, screen.size(), *n, programRandom()), screen);
     endFrolic();
     return true;
 }

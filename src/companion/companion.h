@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 #include <QTimer>
 
@@ -62,9 +63,12 @@ public:
     virtual void setPictureVisible(bool visible) = 0;
     virtual void setPictureFrame(bool on) = 0;
 
-    // The frolic: the picture over the whole screen, shaking; returns when it
-    // is over.
-    virtual void runFrolic(const QImage &picture) = 0;
+    // The screen the window's centre is on, in logical pixels on the virtual
+    // desktop: where its pranks play and its side windows open.
+    virtual QRect screenArea() const = 0;
+    // The frolic: the picture over the screen with that area, shaking; returns
+    // when it is over.
+    virtual void runFrolic(const QImage &picture, const QRect &screen) = 0;
     // Opens a side window modally; returns when it has been closed.
     virtual void openSideWindow(SideWindow window) = 0;
     virtual ScenarioCaricature &caricature() = 0;

@@ -2,6 +2,7 @@
 
 #include "core/credits.h"
 #include "core/fonts.h"
+#include "core/screens.h"
 #include "platform/platform.h"
 #include "widgets/controls.h"
 #include "widgets/picturebox.h"
@@ -15,11 +16,12 @@
 #include "windows/frmtost.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
-#include <memory>
 
 namespace stak {
 
@@ -38,6 +40,11 @@ FrmStakan::FrmStakan(QWidget *parent) : QWidget(parent), m_companion(*this, this
     m_background.fill(palette().color(QPalette::Window));
     buildControls();
     buildMenus();
+    platform().setMainWindow(this);
+    // Monitors come and go: the companion stays on one the user can see.
+    for (auto signal : {&QGuiApplication::screenAdded, &QGuiApplication::screenRemoved})
+        connect(qApp, signal, this,
+                [this] { QTimer::singleShot(0, this, &FrmStakan::keepOnScreen); });
 }
 
 FrmStakan::~FrmStakan()
@@ -263,28 +270,35 @@ void FrmStakan::bringToFront()
 
 void FrmStakan::shakeWindow(const QList<QPoint> &offsets)
 {
-    const QPoint home = pos();
-    // Where windows cannot move themselves, what the window shows shakes.
-    std::unique_ptr<ShakenContents> contents;
-    if (!platform().canMoveWindows())
-        contents = std::make_unique<ShakenContents>(this);
-    for (const QPoint &offset : offsets) {
-        if (contents)
-            contents->shakeTo(offset);
-        else
-            move(home + offset);
+    ShakeWindow(*this, offsets, platform().canMoveWindows(), [] {
         platform().sleep(100);
         platform().processEvents();
-    }
-    if (!contents)
-        move(home);
+    });
+}
+
+QRect FrmStakan::screenArea() const
+{
+    const QList<QRect> all = platform().screens();
+    const int at = ScreenAt(all, frameGeometry().center());
+    return at >= 0 ? all[at] : QRect();
+}
+
+void FrmStakan::keepOnScreen()
+{
+    // After monitors changed: back on a screen the user can see.
+    const QRect screen = screenArea();
+    if (isVisible() && !screen.contains(frameGeometry().center()))
+        move(KeepInside(frameGeometry(), screen));
 }
 
 void FrmStakan::showToast(const QString &text)
 {
-    // A tool window of the companion's: it stays above it.
-    if (!m_tost)
+    // A tool window of the companion's: it stays above it, and opens beside it.
+    if (!m_tost) {
         m_tost = new FrmTost(this);
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        m_tost->move(Beside(m_tost->size().grownBy(frame), frameGeometry(), screenArea()));
+    }
     m_tost->setToast(text);
     m_tost->show();
     m_tost->raise();
@@ -295,11 +309,11 @@ bool FrmStakan::toastShown() const
     return m_tost && m_tost->isVisible();
 }
 
-void FrmStakan::runFrolic(const QImage &picture)
+void FrmStakan::runFrolic(const QImage &picture, const QRect &screen)
 {
     FrmScr scr;
     m_scr = &scr;
-    scr.play(picture);
+    scr.play(picture, screen);
 }
 
 void FrmStakan::openSideWindow(SideWindow window)
@@ -332,6 +346,7 @@ ScenarioCaricature &FrmStakan::caricature()
     // Created hidden on first use; closing it deletes it.
     if (!m_car)
         m_car = new FrmCar;
+    m_car->setScreenArea(screenArea());
     return *m_car;
 }
 

@@ -59,6 +59,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void keepOnScreen();
 
     // CompanionView
     void showSpeech(const QString &caption, bool now) override;
@@ -84,7 +85,8 @@ private:
     void clearPicture() override { Image1->clearPicture(); }
     void setPictureVisible(bool visible) override { Image1->setVisible(visible); }
     void setPictureFrame(bool on) override { Image1->setBorder(on); }
-    void runFrolic(const QImage &picture) override;
+    QRect screenArea() const override;
+    void runFrolic(const QImage &picture, const QRect &screen) override;
     void openSideWindow(SideWindow window) override;
     ScenarioCaricature &caricature() override;
 

@@ -64,13 +64,14 @@ void DoubleImage(QImage &surface)
 
 QImage FrolicPicture(const QImage &shot, QSize screen, qint64 n, RandomSource &random)
 {
-    QImage image(screen, QImage::Format_RGB32);
+    const qreal ratio = shot.devicePixelRatio();
+    QImage image((QSizeF(screen) * ratio).toSize(), QImage::Format_RGB32);
     image.fill(Qt::black);
-    {
-        QPainter p(&image);
-        p.drawImage(0, 0, shot);
-    }
-    SmearPixels(n, image, screen.width() - 1, screen.height() - 1, random);
+    QImage pixels = shot; // drawn pixel for pixel
+    pixels.setDevicePixelRatio(1);
+    QPainter(&image).drawImage(0, 0, pixels);
+    image.setDevicePixelRatio(ratio);
+    SmearPixels(n, image, image.width() - 1, image.height() - 1, random);
     return image;
 }
 

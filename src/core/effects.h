@@ -16,8 +16,9 @@ void SmearPixels(qint64 n, QImage &surface, int w, int h, RandomSource &random);
 // 216..431 get every second column of 0..430; column 432 and beyond keep theirs.
 void DoubleImage(QImage &surface);
 
-// The frolic's picture: the screen's copy on black at the screen's size, with
-// n smear steps over the screen less its last column and row.
+// The frolic's picture: the screen's copy on black at the screen's size in
+// device pixels (the copy's device pixel ratio), with n smear steps over it
+// less its last column and row.
 QImage FrolicPicture(const QImage &shot, QSize screen, qint64 n, RandomSource &random);
 
 } // namespace stak

@@ -36,16 +36,17 @@ void FakePlatform::showModal(QWidget *window)
         guard->close();
 }
 
-QImage FakePlatform::captureScreen()
+QImage FakePlatform::captureScreen(const QRect &screen)
 {
     ++captures;
+    capturedScreens << screen;
     if (onCapture)
         onCapture();
     if (captureFails)
         return {};
     if (!screenImage.isNull())
         return screenImage;
-    QImage desktop(screen, QImage::Format_RGB32);
+    QImage desktop(screen.size(), QImage::Format_RGB32);
     desktop.fill(Qt::darkCyan);
     return desktop;
 }

@@ -46,9 +46,11 @@ public:
     }
     void openAddress(const QString &address) override { addresses.append(address); }
     void openTextFile(const QString &path) override { textFiles.append(path); }
-    QImage captureScreen() override;
-    QSize screenSize() override { return screen; }
-    qreal refreshRate() override { return refresh; }
+    QList<QRect> screens() override { return screenAreas; }
+    QPoint pointerPosition() override { return pointer; }
+    QImage captureScreen(const QRect &screen) override;
+    qreal refreshRate(const QRect &) override { return refresh; }
+    void setMainWindow(QWidget *window) override { mainWindow = window; }
     bool canMoveWindows() override { return windowsMove; }
     void setCdDoor(bool open) override { cdDoor.append(open); }
     QString tempFolder() override;
@@ -71,7 +73,10 @@ public:
     QList<qint64> frameWaits; // ms from the clock's time to each due time
     int eventPumps = 0;
     int captures = 0;
-    QSize screen{1024, 768};
+    QList<QRect> screenAreas{{0, 0, 1024, 768}};
+    QPoint pointer{512, 384};
+    QList<QRect> capturedScreens;
+    QWidget *mainWindow = nullptr;
     // Returned by captureScreen when set, else a grey desktop of the screen's
     // size; a null image when the capture fails.
     QImage screenImage;

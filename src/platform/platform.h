@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QImage>
-#include <QSize>
+#include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -34,9 +36,13 @@ public:
                                  const std::optional<QString> &title = std::nullopt,
                                  bool foreground = false) = 0;
 
-    // Shows a window modally and returns when it has been closed: the window
+    // Shows a window modally, centred over the window that opened it and on
+    // that window's screen, and returns when it has been closed: the window
     // runs its own event loop meanwhile, like a message box.
     virtual void showModal(QWidget *window) = 0;
+    // The window message boxes open over when none of the program's windows
+    // is active.
+    virtual void setMainWindow(QWidget *window) = 0;
 
     // Starts a WAV in the background; a new sound cuts off the previous one; a
     // missing file is silent.
@@ -54,13 +60,16 @@ public:
     virtual void openAddress(const QString &address) = 0;
     virtual void openTextFile(const QString &path) = 0;
 
-    // The whole screen as the user sees it, at the screen's size in pixels; a
-    // null image when the desktop gave none. What came back may still be
-    // blank (isUsableScreenCopy tells).
-    virtual QImage captureScreen() = 0;
-    virtual QSize screenSize() = 0;
-    // How often the screen shows a new frame, in Hz; 0 when unknown.
-    virtual qreal refreshRate() = 0;
+    // The screens' areas in logical pixels on the virtual desktop, the
+    // primary screen first; and where the mouse pointer is on it.
+    virtual QList<QRect> screens() = 0;
+    virtual QPoint pointerPosition() = 0;
+    // One screen, given by its area, as the user sees it: every shown window
+    // painted and on the display first. In device pixels, with the screen's
+    // device pixel ratio; a null image when the desktop gave none.
+    virtual QImage captureScreen(const QRect &screen) = 0;
+    // How often that screen shows a new frame, in Hz; 0 when unknown.
+    virtual qreal refreshRate(const QRect &screen) = 0;
     // Whether a top-level window can move itself (not so on native Wayland).
     virtual bool canMoveWindows() = 0;
 

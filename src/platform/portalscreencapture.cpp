@@ -1,6 +1,7 @@
 #include "platform/portalscreencapture.h"
 
 #include "core/picture.h"
+#include "core/screens.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -67,7 +68,7 @@ void unsubscribe(QDBusConnection &bus, const QString &path, PortalResponse *rece
 
 } // namespace
 
-QImage PortalScreenCapture::capture()
+QImage PortalScreenCapture::capture(const QRect &screen, const QList<QRect> &screens)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -124,9 +125,15 @@ QImage PortalScreenCapture::capture()
     if (!uri.isLocalFile())
         return {};
     const QString file = uri.toLocalFile();
-    QImage shot = loadPicture(file);
+    const QImage desktop = loadPicture(file);
     // The portal saves its picture among the user's own; it was only ours.
     QFile::remove(file);
+    // The picture covers every screen, often at the desktop's scale.
+    const QRect part = DesktopPictureCrop(desktop.size(), screens, screen);
+    if (part.isEmpty())
+        return {};
+    QImage shot = desktop.copy(part);
+    shot.setDevicePixelRatio(qreal(part.width()) / screen.width());
     return shot;
 }
 

@@ -3,11 +3,13 @@
 #include "core/clock.h"
 #include "core/contentpath.h"
 #include "core/picture.h"
+#include "core/screens.h"
 #include "platform/screencapture.h"
 #include "platform/sdlaudio.h"
 #include "platform/session.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDir>
@@ -55,10 +57,13 @@ MsgAnswer RealPlatform::messageBox(const QString &prompt, MsgButtons buttons,
     QString caption = title.value_or(appTitle());
     if (caption.isEmpty())
         caption = QStringLiteral(" ");
-    QMessageBox box(QMessageBox::NoIcon, caption, prompt,
-                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                 : QMessageBox::Ok,
-                    QApplication::activeWindow());
+    // Over the active window, else over the companion, on its screen.
+    QWidget *over = QApplication::activeWindow();
+    if (!over && m_mainWindow && m_mainWindow->isVisible())
+        over = m_mainWindow;
+    QMessageBox box(
+        QMessageBox::NoIcon, caption, prompt,
+        buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, over);
     if (foreground)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const int answer = box.exec();
@@ -88,10 +93,15 @@ void RealPlatform::showModal(QWidget *window)
     window->installEventFilter(&watcher);
     QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
     window->setWindowModality(Qt::ApplicationModal);
-    // Over the window that opened it, rather than wherever the window manager
-    // puts a new window.
-    if (QWidget *opener = window->parentWidget())
-        window->move(opener->frameGeometry().center() - window->rect().center());
+    // Over the window that opened it and on its screen, rather than wherever
+    // the window manager puts a new window.
+    if (QWidget *opener = window->parentWidget()) {
+        const QRect frame = opener->frameGeometry();
+        const QList<QRect> all = screens();
+        const int at = ScreenAt(all, frame.center());
+        if (at >= 0)
+            window->move(CentredOver(window->size(), frame, all[at]));
+    }
     window->show();
     window->activateWindow();
     if (window->isVisible())
@@ -121,7 +131,8 @@ bool allExposed(const QList<QWidget *> &windows)
 // Waits until the X server has handled every request sent so far.
 void syncWithDisplay()
 {
-    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection()) {
         xcb_connection_t *c = x11->connection();
         std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     }
@@ -187,25 +198,46 @@ void RealPlatform::openTextFile(const QString &path)
         QUrl::fromLocalFile(QFileInfo(resolveContentPath(path)).absoluteFilePath()));
 }
 
-QImage RealPlatform::captureScreen()
+QList<QRect> RealPlatform::screens()
 {
+    QList<QRect> areas;
+    if (QScreen *primary = QGuiApplication::primaryScreen())
+        areas << primary->geometry();
+    for (QScreen *s : QGuiApplication::screens())
+        if (s != QGuiApplication::primaryScreen())
+            areas << s->geometry();
+    return areas;
+}
+
+QPoint RealPlatform::pointerPosition()
+{
+    return QCursor::pos();
+}
+
+QImage RealPlatform::captureScreen(const QRect &screen)
+{
+    // The picture shows what the user saw: what was drawn last is on the
+    // display first.
+    presentWindows(kPresentBudgetMs);
     if (!m_capture)
         m_capture = makeScreenCapture(SessionEnvironment::current());
-    return fitScreenCopy(m_capture->capture(), screenSize());
+    const QImage shot = m_capture->capture(screen, screens());
+    // Where a refused picture comes back black, black is no picture.
+    if (m_capture->blackMeansRefused() && !isUsableScreenCopy(shot))
+        return {};
+    return shot;
 }
 
-QSize RealPlatform::screenSize()
+qreal RealPlatform::refreshRate(const QRect &screen)
 {
-    if (QScreen *s = QGuiApplication::primaryScreen())
-        return s->geometry().size();
-    return {1024, 768};
-}
-
-qreal RealPlatform::refreshRate()
-{
-    if (QScreen *s = QGuiApplication::primaryScreen())
+    if (QScreen *s = QGuiApplication::screenAt(screen.center()))
         return s->refreshRate();
     return 0;
+}
+
+void RealPlatform::setMainWindow(QWidget *window)
+{
+    m_mainWindow = window;
 }
 
 bool RealPlatform::canMoveWindows()

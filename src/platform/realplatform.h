@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 
 class QCoreApplication;
@@ -34,9 +36,11 @@ public:
     void musicClose(const QString &alias) override;
     void openAddress(const QString &address) override;
     void openTextFile(const QString &path) override;
-    QImage captureScreen() override;
-    QSize screenSize() override;
-    qreal refreshRate() override;
+    QList<QRect> screens() override;
+    QPoint pointerPosition() override;
+    QImage captureScreen(const QRect &screen) override;
+    qreal refreshRate(const QRect &screen) override;
+    void setMainWindow(QWidget *window) override;
     bool canMoveWindows() override;
     void setCdDoor(bool open) override;
     QString tempFolder() override;
@@ -55,6 +59,7 @@ private:
     static constexpr int kPresentBudgetMs = 1000;
     std::unique_ptr<SdlAudio> m_audio;
     std::unique_ptr<ScreenCapture> m_capture; // chosen at the first capture
+    QPointer<QWidget> m_mainWindow;
 };
 
 } // namespace stak

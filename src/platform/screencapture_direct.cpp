@@ -6,9 +6,9 @@
 
 namespace stak {
 
-QImage DirectScreenCapture::capture()
+QImage DirectScreenCapture::capture(const QRect &screen, const QList<QRect> &)
 {
-    if (QScreen *s = QGuiApplication::primaryScreen())
+    if (QScreen *s = QGuiApplication::screenAt(screen.center()))
         return s->grabWindow(0).toImage();
     return {};
 }

@@ -1,6 +1,7 @@
 #include "widgets/shakencontents.h"
 
 #include <QPainter>
+#include <memory>
 
 namespace stak {
 
@@ -27,6 +28,24 @@ void ShakenContents::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
     p.drawPixmap(m_offset, m_picture);
+}
+
+void ShakeWindow(QWidget &window, const QList<QPoint> &offsets, bool movable,
+                 const std::function<void()> &step)
+{
+    const QPoint home = window.pos();
+    std::unique_ptr<ShakenContents> contents;
+    if (!movable)
+        contents = std::make_unique<ShakenContents>(&window);
+    for (const QPoint &offset : offsets) {
+        if (contents)
+            contents->shakeTo(offset);
+        else
+            window.move(home + offset);
+        step();
+    }
+    if (!contents)
+        window.move(home);
 }
 
 } // namespace stak

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 
 namespace stak {
 
@@ -25,5 +27,11 @@ private:
     QPixmap m_picture;
     QPoint m_offset;
 };
+
+// Shakes a window: it stands at each offset from its place in turn, calling
+// step after each, then goes back. Where windows cannot move themselves
+// (movable false) a picture of it shakes inside it instead.
+void ShakeWindow(QWidget &window, const QList<QPoint> &offsets, bool movable,
+                 const std::function<void()> &step);
 
 } // namespace stak

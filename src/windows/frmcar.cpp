@@ -1,6 +1,7 @@
 #include "windows/frmcar.h"
 
 #include "core/picture.h"
+#include "core/screens.h"
 #include "widgets/controls.h"
 #include "widgets/picturebox.h"
 
@@ -74,11 +75,10 @@ void FrmCar::toon()
         m_centred = true;
         // The whole window, title bar included, is centred on the screen.
         const QSize outer = size().grownBy(frameOfShownWindows(this));
-        if (QScreen *s = QGuiApplication::primaryScreen()) {
-            const QRect screen = s->geometry();
-            move(screen.x() + (screen.width() - outer.width()) / 2,
-                 screen.y() + (screen.height() - outer.height()) / 2);
-        }
+        QRect screen = m_screen;
+        if (screen.isEmpty() && QGuiApplication::primaryScreen())
+            screen = QGuiApplication::primaryScreen()->geometry();
+        move(CentredOn(outer, screen));
     }
     show();
     raise();

@@ -27,6 +27,8 @@ public:
     bool toonminipic(const QString &path) override;
     void toonminihide() override;
     void toonclose() override;
+    // The screen the window is centred on when first shown.
+    void setScreenArea(const QRect &screen) { m_screen = screen; }
 
     QWidget *Picture1 = nullptr;
     QPushButton *Command1 = nullptr;
@@ -41,6 +43,7 @@ private:
     QImage m_background;
     QImage m_inner;
     bool m_centred = false;
+    QRect m_screen;
 };
 
 } // namespace stak

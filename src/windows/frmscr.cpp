@@ -5,8 +5,10 @@
 #include "core/settings.h"
 #include "platform/platform.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <cmath>
 
 namespace stak {
@@ -19,16 +21,19 @@ FrmScr::FrmScr() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnT
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void FrmScr::play(const QImage &picture)
+void FrmScr::play(const QImage &picture, const QRect &screen)
 {
     m_image = picture;
-    setGeometry(QRect(QPoint(0, 0), picture.size()));
+    // Placed on the screen first, so that full screen means that screen.
+    if (QScreen *s = QGuiApplication::screenAt(screen.center()))
+        setScreen(s);
+    setGeometry(screen);
     showFullScreen();
     activateWindow();
     setFocus();
     // Each step is one displayed frame: the window stays still and its picture
     // moves, paced to the screen, so the shake lasts as long on any machine.
-    const qreal hz = platform().refreshRate();
+    const qreal hz = platform().refreshRate(screen);
     const double frameMs = 1000.0 / (hz > 0 ? hz : 60.0);
     const QDateTime start = programClock().now();
     RandomSource &random = programRandom();
@@ -54,7 +59,7 @@ void FrmScr::showAt(QPoint offset)
 void FrmScr::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QRect picture(m_offset, m_image.size());
+    const QRect picture(m_offset, m_image.deviceIndependentSize().toSize());
     const QRegion uncovered = QRegion(rect()).subtracted(picture);
     for (const QRect &r : uncovered)
         p.fillRect(r, Qt::black);

@@ -16,10 +16,11 @@ class FrmScr : public QWidget
 public:
     FrmScr();
 
-    // Shows the picture over the whole screen and shakes it for the settings'
-    // quake steps, one displayed frame each, until Escape, a click or a close
-    // asks it to stop; then closes.
-    void play(const QImage &picture);
+    // Shows the picture over the screen with that area (logical pixels on the
+    // virtual desktop; the picture in the screen's device pixels) and shakes it
+    // for the settings' quake steps, one displayed frame each, until Escape, a
+    // click or a close asks it to stop; then closes.
+    void play(const QImage &picture, const QRect &screen);
     const QImage &image() const { return m_image; }
     void setImage(const QImage &image) { m_image = image; }
     QPoint offset() const { return m_offset; }

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 
 namespace stak {
 
@@ -61,14 +62,17 @@ protected:
 };
 } // namespace
 
-FrmSpl::FrmSpl(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+FrmSpl::FrmSpl(const QRect &screen, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_screen(screen)
 {
     setObjectName(QStringLiteral("frmSpl"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setColours(this, Qt::white, Qt::black);
-    setGeometry(QRect(QPoint(0, 0), platform().screenSize()));
+    if (QScreen *s = QGuiApplication::screenAt(screen.center()))
+        setScreen(s);
+    setGeometry(screen);
 
     auto label = [](const char *name, QRect design, QWidget *parent) {
         auto *l = new VbLabel(parent);
@@ -351,7 +355,7 @@ void FrmSpl::keyPressEvent(QKeyEvent *e)
 void FrmSpl::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
-    if (!m_started && size() == platform().screenSize())
+    if (!m_started && size() == m_screen.size())
         Form_Resize();
 }
 

@@ -26,7 +26,8 @@ class FrmSpl : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FrmSpl(QWidget *parent = nullptr);
+    // screen: the area the show covers (logical pixels on the virtual desktop).
+    explicit FrmSpl(const QRect &screen, QWidget *parent = nullptr);
     ~FrmSpl() override;
 
     // The window has its full-screen size: the intro starts (once).
@@ -78,6 +79,7 @@ private:
     void curtainSteps(int fromOffset);
     void applyStoryStep(const SplashStep &step);
 
+    QRect m_screen;
     SplashLayout m_layout;
     QImage m_canvas;
     std::deque<Step> m_queue;

@@ -31,7 +31,9 @@ struct RecordingView : stak::CompanionView, stak::ScenarioCaricature
     bool pictureShown = true;
     bool frame = true;
     int panelChanges = 0;
+    QRect area{0, 0, 1024, 768};
     QList<QImage> frolics;
+    QList<QRect> frolicScreens;
     QList<stak::SideWindow> sideWindows;
     std::function<void(stak::SideWindow)> onSideWindow;
     QStringList caricatureCalls;
@@ -74,7 +76,12 @@ struct RecordingView : stak::CompanionView, stak::ScenarioCaricature
     void clearPicture() override { panel.fill(Qt::white); }
     void setPictureVisible(bool visible) override { pictureShown = visible; }
     void setPictureFrame(bool on) override { frame = on; }
-    void runFrolic(const QImage &picture) override { frolics << picture; }
+    QRect screenArea() const override { return area; }
+    void runFrolic(const QImage &picture, const QRect &screen) override
+    {
+        frolics << picture;
+        frolicScreens << screen;
+    }
     void openSideWindow(stak::SideWindow window) override
     {
         sideWindows << window;

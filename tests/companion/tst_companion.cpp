@@ -594,7 +594,9 @@ void TestCompanion::frolic()
     QFETCH(bool, silenced);
     QFETCH(bool, timerAfter);
     QFETCH(bool, flagAfter);
-    fx->fake.screen = QSize(64, 48);
+    // The companion stands on the second of two screens.
+    fx->fake.screenAreas = {{0, 0, 1024, 768}, {1024, 100, 64, 48}};
+    v().area = {1024, 100, 64, 48};
     fx->fake.captureFails = screen == u"refused"_qs;
     fx->fake.screenImage = QImage(64, 48, QImage::Format_RGB32);
     fx->fake.screenImage.fill(screen == u"black"_qs ? Qt::black : Qt::darkCyan);
@@ -614,9 +616,12 @@ void TestCompanion::frolic()
     QVERIFY(capturedRightly);
     QCOMPARE(c().eventTimer().isActive(), timerAfter);
     QCOMPARE(c().FrolicFromButton, flagAfter);
-    const bool copied = screen == u"desktop"_qs;
+    // A black desktop is a desktop like any other.
+    const bool copied = screen != u"refused"_qs;
     QCOMPARE(v().frolics.size(), copied ? 1 : 0);
-    if (copied) { // the copy at the screen's size, 20 smears of two draws
+    QCOMPARE(fx->fake.capturedScreens.value(0), v().area);
+    if (copied) { // that screen's copy at its size, 20 smears of two draws
+        QCOMPARE(v().frolicScreens, QList<QRect>{v().area});
         QCOMPARE(v().frolics[0].size(), QSize(64, 48));
         QCOMPARE(fx->random.draws(), 40);
         QVERIFY(fx->fake.boxes.isEmpty());

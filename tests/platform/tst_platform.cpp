@@ -203,10 +203,10 @@ void TestPlatform::soundReallyPlays()
 void TestPlatform::realScreen()
 {
     RealPlatform real;
-    const QSize size = real.screenSize();
-    QVERIFY(size.width() > 0 && size.height() > 0);
-    const QImage shot = real.captureScreen();
-    QCOMPARE(shot.size(), size);
+    const QRect screen = real.screens().value(0);
+    QVERIFY(!screen.isEmpty());
+    const QImage shot = real.captureScreen(screen);
+    QCOMPARE(shot.deviceIndependentSize().toSize(), screen.size());
     QVERIFY(real.tempFolder().endsWith(QLatin1Char('/')));
     QVERIFY(QDir(real.tempFolder()).exists());
     QVERIFY(!real.screenFonts().isEmpty());

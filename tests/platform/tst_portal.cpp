@@ -49,7 +49,8 @@ void TestPortal::capture()
     PortalScreenCapture capture(1500);
     QElapsedTimer t;
     t.start();
-    const QImage shot = capture.capture();
+    // One screen, the whole desktop: the picture as it came.
+    const QImage shot = capture.capture({0, 0, 64, 48}, {{0, 0, 64, 48}});
     const qint64 took = t.elapsed();
     QCOMPARE(!shot.isNull(), picture);
     if (picture) {

@@ -20,7 +20,7 @@ private slots:
         QImage logo(300, 170, QImage::Format_RGB32);
         logo.fill(qRgb(200, 30, 30));
         logo.save(ctx->dir.filePath(QStringLiteral("logo.bmp")));
-        spl = std::make_unique<FrmSpl>();
+        spl = std::make_unique<FrmSpl>(QRect(0, 0, 1024, 768));
         spl->Form_Resize();
     }
     void cleanup()
@@ -213,7 +213,7 @@ void TestFrmSpl::missingTuneLeavesAnEmptyFile()
     spl.reset();
     QVERIFY(QFile::remove(tune.filePath()));
     writeTestFile(ctx->installed(QStringLiteral("title.mp3")), "ID3");
-    spl = std::make_unique<FrmSpl>();
+    spl = std::make_unique<FrmSpl>(QRect(0, 0, 1024, 768));
     spl->Form_Resize();
     QVERIFY(!QFileInfo::exists(tune.filePath()));
 }

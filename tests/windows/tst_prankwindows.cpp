@@ -44,7 +44,7 @@ void TestPrankWindows::frolicShowsThePicture()
         QCOMPARE(scr.image(), picture);
         offsets << scr.offset();
     };
-    scr.play(picture);
+    scr.play(picture, QRect(0, 0, 64, 48));
     QCOMPARE(scr.windowTitle(), u"Rididi dev urididod"_qs);
     // Each step shows the offset drawn by the step before (±40 twips, about
     // three pixels), the first one the unmoved copy; then the window closes.
@@ -77,7 +77,7 @@ void TestPrankWindows::frolicIsPacedToTheScreen()
     settings().quake = 300;
     const QDateTime start = fx->clock.now();
     FrmScr scr;
-    scr.play(QImage(64, 48, QImage::Format_RGB32));
+    scr.play(QImage(64, 48, QImage::Format_RGB32), QRect(0, 0, 64, 48));
     // One frame a step, the time passing on the program clock.
     QCOMPARE(fx->fake.eventPumps, 300);
     QCOMPARE(fx->fake.frameWaits.size(), 300);
@@ -113,7 +113,7 @@ void TestPrankWindows::frolicWayOut()
         else
             scr.close();
     };
-    scr.play(QImage(64, 48, QImage::Format_RGB32));
+    scr.play(QImage(64, 48, QImage::Format_RGB32), QRect(0, 0, 64, 48));
     // Over at the step after: the window gone.
     QVERIFY(focused);
     QCOMPARE(fx->fake.eventPumps, 3);

@@ -7,7 +7,7 @@ if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
 PACKAGES="build-essential cmake pkg-config qt6-base-dev libsdl2-dev libsdl2-mixer-dev
   desktop-file-utils appstream man-db dpkg-dev file
   libbenchmark-dev clang libclang-rt-14-dev clang-format
-  xvfb xdotool x11-utils openbox wmctrl imagemagick fonts-dejavu-core fonts-liberation2
+  xvfb xdotool x11-utils x11-xserver-utils openbox wmctrl imagemagick fonts-dejavu-core fonts-liberation2
   espeak-ng sox libsox-fmt-mp3 lame python3 dbus-daemon weston qt6-wayland bc
   qt6-translations-l10n libxcb1-dev"
 missing=

@@ -4,7 +4,9 @@
 # of the desktop shows for about a second, shifted by at most 3 pixels, and
 # goes by itself; Escape ends a frolic of 100000 steps at once and the window
 # manager and the program go on; in a Wayland session without a desktop portal
-# the frolic only explains, once, why it cannot take the screen.
+# the frolic only explains, once, why it cannot take the screen; on an X11
+# desktop that is all black the frolic runs like any other, and one on a
+# scenario's first line shows the companion in its copy.
 # Usage: frolic_e2e.sh BINARY
 bin=$(readlink -f "$1")
 . "$(dirname "$0")/lib.sh"
@@ -89,4 +91,23 @@ box=$(window " ") || fail "the scenario did not go on"
 gone "Колбасня отменяется" || fail "the word came twice"
 xdotool windowfocus "$box" key Return
 wait_until 100 ended $app || fail "the program did not end after unload"
+
+# A black X11 desktop is a desktop too: no word of refusal, and the copy of a
+# frolic on the scenario's first line holds the companion as it was shown.
+xsetroot -solid black
+printf 'biggluk 0\r\nunload\r\n' >"$work/content/first.scn"
+run_app -- first.scn
+through_readme
+companion=$(window "Стаканыч2003") || fail "no companion window"
+read -r cx cy < <(xwininfo -id "$companion" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}')
+wait_until 100 frolic_shown || fail "no frolic on a black desktop"
+# The speech line's background in the copy, once the frolic has painted it.
+companion_copied() {
+    import -window root black.png
+    got=$(convert black.png -format "%[fx:int(255*p{$((cx + 230)),$((cy + 300))}.r)]" info:)
+    [ "$got" -gt 100 ]
+}
+within 4 companion_copied || fail "the companion is not in the frolic's copy (red $got)"
+gone "Колбасня отменяется" || fail "the black desktop was taken for a refusal"
+wait_until 150 ended $app || fail "the program did not end after the frolic"
 echo "PASS"

@@ -54,11 +54,7 @@ int main(int argc, char **argv)
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(programIcon());
     // Every window is laid out in pixels for an 8-point MS Sans Serif.
-    QFont classic;
-    classic.setFamilies(msSansSerifFamilies());
-    classic.setStyleHint(QFont::SansSerif);
-    classic.setPointSize(8);
-    app.setFont(classic);
+    app.setFont(classicFont());
     installQtTranslations(app);
     RealPlatform platform;
     SystemClock clock;

@@ -285,7 +285,6 @@ QRect FrmStakan::screenArea() const
 
 void FrmStakan::keepOnScreen()
 {
-    // After monitors changed: back on a screen the user can see.
     const QRect screen = screenArea();
     if (isVisible() && !screen.contains(frameGeometry().center()))
         move(KeepInside(frameGeometry(), screen));

@@ -46,6 +46,8 @@ public:
     void mnuOpt_Click() { m_companion.RunModalWindow(SideWindow::Options); }
 
     static QString windowTitleText();
+    // After monitors came or went: the window back on a screen the user sees.
+    void keepOnScreen();
 
     // The side windows the companion keeps while they exist.
     FrmTost *toastWindow() const;
@@ -59,7 +61,6 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void keepOnScreen();
 
     // CompanionView
     void showSpeech(const QString &caption, bool now) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QStringList>
 
 namespace stak {
@@ -12,6 +13,16 @@ inline QStringList msSansSerifFamilies()
 {
     return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
             QStringLiteral("DejaVu Sans")};
+}
+
+// The font every window is laid out for: an 8-point MS Sans Serif.
+inline QFont classicFont()
+{
+    QFont classic;
+    classic.setFamilies(msSansSerifFamilies());
+    classic.setStyleHint(QFont::SansSerif);
+    classic.setPointSize(8);
+    return classic;
 }
 
 inline QStringList verdanaFamilies()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -26,6 +27,17 @@ Control *control(QWidget *parent, const Name &name, QRect geometry, Args &&...ar
     c->setObjectName(controlName(name));
     c->setGeometry(geometry);
     return c;
+}
+
+// A word-wrapped label as tall as its lines of text need, where the design's
+// height falls a pixel or two short of today's fonts; its place stays. lines:
+// how many lines its longest text takes (0: those of its text now).
+inline void fitHeight(QLabel *label, int lines = 0)
+{
+    const int needed = lines > 0 ? lines * label->fontMetrics().lineSpacing()
+                                 : label->heightForWidth(label->width());
+    if (needed > label->height())
+        label->resize(label->width(), needed);
 }
 
 } // namespace stak

@@ -25,12 +25,14 @@ FrmAm::FrmAm(QWidget *parent)
     Text1 = control<QPlainTextEdit>(this, "Text1", twips(120, 120, 6975, 2895));
     Label1 = control<VbLabel>(this, "Label1", twips(120, 3120, 6975, 375));
     Label1->setCaption(QStringLiteral("Ответ:"));
+    fitHeight(Label1, 2); // an answer may take two lines
     Command1 = control<QPushButton>(this, "Command1", twips(120, 3720, 1575, 375),
                                     QStringLiteral("Ответ"));
     Command2 = control<QPushButton>(this, "Command2", twips(1920, 3720, 1575, 375),
                                     QStringLiteral("Следующая"));
     Label2 = control<VbLabel>(this, "Label2", twips(3825, 3705, 735, 375));
     Label2->setCaption(QStringLiteral("Размер шрифта"));
+    fitHeight(Label2);
     Combo1 = control<QComboBox>(this, "Combo1", twips(4560, 3720, 855, 315));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);

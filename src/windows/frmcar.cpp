@@ -53,6 +53,7 @@ FrmCar::FrmCar()
     Label1 = control<QLabel>(this, "Label1", {288, 164, 137, 25},
                              QStringLiteral("Шаржи рисовал дядя Вася с третьего этажа"));
     Label1->setWordWrap(true);
+    fitHeight(Label1);
     Label1->lower();
 }
 

@@ -50,7 +50,10 @@ FrmOpt::FrmOpt(PictureBox *panel, QWidget *parent)
     setFixedSize(kFoldedTwips / 15 - kFramePx, 416);
 
     auto label = [this](const QString &name, const QString &text, QRect g, bool wrap = false) {
-        control<QLabel>(this, name, g, text)->setWordWrap(wrap);
+        auto *l = control<QLabel>(this, name, g, text);
+        l->setWordWrap(wrap);
+        if (wrap)
+            fitHeight(l);
     };
     auto box = [this](const char *name, QRect g, bool readOnly) {
         auto *t = control<QLineEdit>(this, name, g);
@@ -124,9 +127,14 @@ FrmOpt::FrmOpt(PictureBox *panel, QWidget *parent)
     for (int i = 0; i < 4; ++i) {
         Option[i] = control<QRadioButton>(this, QStringLiteral("Option%1").arg(i + 1),
                                           {376 + 32 * i, 128, 33, 17}, QLatin1String(kTypes[i]));
+        // The classic look's small indicator and spacing: the caption fits the
+        // 32 pixels before the next button at any scale.
         QFont small = Option[i]->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85); // the captions fit their 33 pixels
+        small.setPointSizeF(small.pointSizeF() * 0.85);
         Option[i]->setFont(small);
+        Option[i]->setStyleSheet(
+            QStringLiteral("QRadioButton { spacing: 2px; } QRadioButton::indicator { width: 10px; "
+                           "height: 10px; }"));
         connect(Option[i], &QRadioButton::clicked, this, [this, i] { Option_Click(i); });
     }
     Option[0]->setChecked(true);

@@ -45,6 +45,9 @@ FrmTost::FrmTost(QWidget *parent) : QWidget(parent, Qt::Tool)
     bold.setBold(true);
     Check1->setFont(bold);
     Check1->setChecked(true);
+    // The classic look's small indicator: "B" fits the box's 29 pixels.
+    Check1->setStyleSheet(QStringLiteral(
+        "QCheckBox { spacing: 2px; } QCheckBox::indicator { width: 10px; height: 10px; }"));
 
     // Load: the empty entry first, then every screen font.
     Combo1->addItem(QString());

@@ -40,6 +40,7 @@ private slots:
     void pictureMenuOnlyBetweenRuns();
     void scenarioCommandsShow();
     void closingEndsTheProgram();
+    void staysOnAScreen();
 
 private:
     void run(const QString &script)
@@ -255,6 +256,23 @@ void TestFrmStakan::closingEndsTheProgram()
 {
     w->show();
     QVERIFY_THROWS_EXCEPTION(ProgramExit, w->close());
+}
+
+void TestFrmStakan::staysOnAScreen()
+{
+    // The right of two monitors goes away while the companion stands on it.
+    ctx->fake.screenAreas = {{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}};
+    w->show();
+    w->move(3000, 300);
+    w->keepOnScreen();
+    QCOMPARE(w->pos(), QPoint(3000, 300));
+    ctx->fake.screenAreas = {{0, 0, 1920, 1080}};
+    w->keepOnScreen();
+    QVERIFY(QRect(0, 0, 1920, 1080).contains(w->frameGeometry()));
+    // The next prank plays there.
+    settings().quake = 0;
+    QVERIFY(w->companion().Frolic(u"0"_qs));
+    QCOMPARE(ctx->fake.capturedScreens, QList<QRect>{QRect(0, 0, 1920, 1080)});
 }
 
 QTEST_MAIN(TestFrmStakan)

@@ -82,6 +82,18 @@ for side in R L; do
     xdotool key Escape
     wait_until 50 no_frolic || fail "Escape did not end the frolic"
 done
+# The right monitor goes away under the companion: it comes over to the left
+# one, and its next prank plays there.
+xdotool windowmove "$companion" 2500 200
+wait_until 50 on_monitor "$companion" R || fail "the companion did not move right"
+xrandr --delmonitor R >/dev/null
+wait_until 50 on_monitor "$companion" L || fail "the companion stayed on the monitor that went"
+click "$companion" 60 377 # Колбасня
+wait_until 100 test -n "$(frolic)" || fail "no frolic after the monitor went"
+read -r x w < <(xwininfo -id "$(frolic)" | awk '/Absolute upper-left X/{x=$NF} /Width/{w=$NF} END{print x, w}')
+[ "$x $w" = "0 1920" ] || fail "the frolic after the monitor went covers $w at $x"
+xdotool key Escape
+wait_until 50 no_frolic || fail "Escape did not end the frolic"
 close_companion
 
 # A screen scaled by 2: the copy is the desktop in device pixels, shifted by

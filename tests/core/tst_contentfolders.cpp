@@ -182,7 +182,7 @@ void TestContentFolders::configWriteStartsFromTheInstalledFile()
     QVERIFY(WriteConfigValue(QStringLiteral("TextVer"), QStringLiteral("60"), &error));
     QCOMPARE(read(path("user/config.cfg")),
              encodeCp1251(QStringLiteral(
-                 "; Настройки\r\n[Stakanych]\r\n; как часто\r\nTextVer=60\r\nquake=300\r\n")));
+                 "; Настройки\r\n[Stakanych]\r\n; как часто\r\ntextver=60\r\nquake=300\r\n")));
     QCOMPARE(read(path("share/stakanych/config.cfg")), shipped);
     QCOMPARE(ReadConfigValue(QStringLiteral("textver"), QString()), QStringLiteral("60"));
 

@@ -234,9 +234,9 @@ void TestCore::iniWriteKeepsEverythingElse_data()
 {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("replace, case-insensitive")
+    QTest::newRow("replace, keeping the spelling")
         << QByteArray("; c\r\n[Stakanych]\r\ntextver = 50\r\nvoicever=20\r\n[X]\r\nTextVer=1\r\n")
-        << QByteArray("; c\r\n[Stakanych]\r\nTextVer=40\r\nvoicever=20\r\n[X]\r\nTextVer=1\r\n");
+        << QByteArray("; c\r\n[Stakanych]\r\ntextver = 40\r\nvoicever=20\r\n[X]\r\nTextVer=1\r\n");
     QTest::newRow("add to the section after its last entry")
         << QByteArray("[Stakanych]\nquake=1\n\n[X]\ny=2\n")
         << QByteArray("[Stakanych]\nquake=1\nTextVer=40\n\n[X]\ny=2\n");
@@ -247,9 +247,9 @@ void TestCore::iniWriteKeepsEverythingElse_data()
         << QByteArray("\xEF\xBB\xBF[Stakanych]\r\nmypic=\xD0\xBA.bmp\r\n")
         << QByteArray("\xEF\xBB\xBF[Stakanych]\r\nmypic=\xD0\xBA.bmp\r\nTextVer=40\r\n");
     QTest::newRow("UTF-8 and LF kept") << QByteArray("; \xD0\xBA\n[Stakanych]\ntextver=1\n")
-                                       << QByteArray("; \xD0\xBA\n[Stakanych]\nTextVer=40\n");
+                                       << QByteArray("; \xD0\xBA\n[Stakanych]\ntextver=40\n");
     QTest::newRow("Windows-1251 kept") << QByteArray("; \xEA\r\n[Stakanych]\r\ntextver=1\r\n")
-                                       << QByteArray("; \xEA\r\n[Stakanych]\r\nTextVer=40\r\n");
+                                       << QByteArray("; \xEA\r\n[Stakanych]\r\ntextver=40\r\n");
 }
 
 void TestCore::iniWriteKeepsEverythingElse()

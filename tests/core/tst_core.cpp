@@ -43,6 +43,8 @@ private slots:
     void iniWriteKeepsEverythingElse();
     void iniWriteFailureIsReported();
     void iniWriteKeepsOwnerAndCleansUp();
+    void configWriteModesAndLinks_data();
+    void configWriteModesAndLinks();
     void plantedFilesAreMissing_data();
     void plantedFilesAreMissing();
     void sizeLimits_data();
@@ -304,6 +306,43 @@ void TestCore::iniWriteKeepsOwnerAndCleansUp()
     QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden, QDir::Name),
              (QStringList{".config.cfg.Fresh1", ".config.cfg.toolong1", "config.cfg",
                           "config.cfg.backup"}));
+}
+
+void TestCore::configWriteModesAndLinks_data()
+{
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("read-only") << false << true;
+    QTest::newRow("link") << true << false;
+    QTest::newRow("link to a read-only file") << true << true;
+}
+
+void TestCore::configWriteModesAndLinks()
+{
+    // A file marked read-only (444) is not written, though its folder would
+    // let a new file be renamed over it; root, whom the system lets write it,
+    // leaves it alone too. A link stays a link and its target is written.
+    QFETCH(bool, link);
+    QFETCH(bool, readOnly);
+    const QString target = link ? u"dotfiles/stakanych.cfg"_qs : u"config.cfg"_qs;
+    const QByteArray before = "[Stakanych]\r\ntextver=50\r\n";
+    writeTestFile(target, before);
+    if (link)
+        QVERIFY(QFile::link(QFileInfo(target).absoluteFilePath(), u"config.cfg"_qs));
+    const QByteArray native = QFile::encodeName(target);
+    const mode_t mode = readOnly ? 0444 : 0644;
+    QVERIFY(::chmod(native.constData(), mode) == 0);
+    if (readOnly && ::getuid() == 0)
+        QVERIFY(::access(native.constData(), W_OK) == 0);
+    QString error;
+    QCOMPARE(WriteConfigValue(u"textver"_qs, u"60"_qs, &error), !readOnly);
+    QCOMPARE(error.isEmpty(), !readOnly);
+    QCOMPARE(read(target), readOnly ? before : QByteArray("[Stakanych]\r\ntextver=60\r\n"));
+    struct stat st;
+    QVERIFY(::stat(native.constData(), &st) == 0 && (st.st_mode & 07777) == mode);
+    QCOMPARE(QFileInfo(u"config.cfg"_qs).isSymLink(), link);
+    QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(target).fileName()});
 }
 
 void TestCore::plantedFilesAreMissing_data()

@@ -36,7 +36,7 @@ template <typename Field> const ConfigKey &keyOf(Field field)
     for (const ConfigKey &k : kKeys)
         if (const auto *f = std::get_if<Field>(&k.field); f && *f == field)
             return k;
-    Q_UNREACHABLE(); // every field read from the file has its row
+    qFatal("config.cfg has no key for that field"); // every field read from it has a row
 }
 } // namespace
 

@@ -63,6 +63,20 @@ inline void writeTestFile(const QString &name, const QByteArray &bytes)
     f.write(bytes);
 }
 
+// Adds a row to the current test table, its values in column order: one call
+// keeps a row on one line however its values are spelt.
+template <typename... Values> void tableRow(const char *name, Values... values)
+{
+    (QTest::newRow(name) << ... << values);
+}
+
+// A test's file byte for byte; empty when it cannot be read.
+inline QByteArray readTestFile(const QString &name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 // The random draw in [0, 1) that drawWhole turns into `n` for the bound
 // `count`: the middle of n's interval.
 inline float drawFor(int n, int count)

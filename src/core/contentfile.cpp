@@ -134,6 +134,15 @@ bool replaceFileContents(const QString &path, const QByteArray &bytes, QString *
     const QFileInfo given(path);
     const QString target = given.exists() ? given.canonicalFilePath() : given.absoluteFilePath();
     const QFileInfo info(target);
+    const QByteArray native = QFile::encodeName(target);
+    struct stat st;
+    const bool exists = ::stat(native.constData(), &st) == 0;
+    // A file the user may not write stays as it is, although the new file
+    // could be renamed over it. One that leaves nobody a write permission was
+    // made read-only on purpose: root, whom the system lets write anything,
+    // leaves it alone too.
+    if (exists && (::access(native.constData(), W_OK) != 0 || (st.st_mode & 0222) == 0))
+        return fail(systemError(EACCES));
     const QDir dir = info.absoluteDir();
     removeStaleTemporaries(dir, info.fileName());
 
@@ -155,8 +164,7 @@ bool replaceFileContents(const QString &path, const QByteArray &bytes, QString *
             return abandon(errno);
         done += n;
     }
-    struct stat st;
-    if (::stat(QFile::encodeName(target).constData(), &st) == 0) {
+    if (exists) {
         ::fchmod(fd, st.st_mode & 07777);
         if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
             // Only the owner's group may be out of reach; keep what can be kept.
@@ -174,7 +182,7 @@ bool replaceFileContents(const QString &path, const QByteArray &bytes, QString *
         ::unlink(temp.constData());
         return fail(systemError(err));
     }
-    if (::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) {
+    if (::rename(temp.constData(), native.constData()) != 0) {
         const int err = errno;
         ::unlink(temp.constData());
         return fail(systemError(err));

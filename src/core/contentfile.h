@@ -27,7 +27,9 @@ std::optional<QByteArray> readContentFile(const QString &path, ContentKind kind)
 // Replaces a file (links followed) with the bytes: written to a hidden
 // temporary file beside it, then renamed over it, keeping its permissions and,
 // where the system allows, its owner. Temporary files of earlier writes that
-// were cut short are removed. False, with a reason in *error, on failure.
+// were cut short are removed. A file the user may not write, or one without
+// any write permission, is refused. False, with a reason in *error, on
+// failure; the file is left as it was then.
 bool replaceFileContents(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 } // namespace stak

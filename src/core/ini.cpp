@@ -163,7 +163,14 @@ bool writeIniValue(const QString &file, const QString &section, const QString &k
         }
     }
     if (keyAt >= 0) {
-        lines[keyAt].text = entry;
+        // The entry keeps its key as the file spells it, and the blanks around
+        // its "="; only the value changes.
+        QString &t = lines[keyAt].text;
+        qsizetype valueAt = t.indexOf(QLatin1Char('=')) + 1;
+        while (valueAt < t.size() &&
+               (t[valueAt] == QLatin1Char(' ') || t[valueAt] == QLatin1Char('\t')))
+            ++valueAt;
+        t = t.left(valueAt) + value;
     } else if (sectionAt >= 0) {
         if (lines[lastEntry].end.isEmpty())
             lines[lastEntry].end = eol;

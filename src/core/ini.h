@@ -28,10 +28,12 @@ struct IniEntry
 // the text has no header of that section.
 std::optional<QList<IniEntry>> iniSectionEntries(const QString &text, const QString &section);
 
-// Sets one key, keeping every other byte of the file as it was. Creates the
-// file and the section when missing; replaces the file atomically. Returns
-// false, with a reason in *error when given, when the file cannot be written
-// or when a file that exists cannot be read whole (nothing is written then).
+// Sets one key, keeping every other byte of the file as it was: an entry of
+// the key keeps its spelling of it, only its value changes. Creates the file
+// and the section when missing; replaces the file atomically (links followed,
+// see replaceFileContents). Returns false, with a reason in *error when given,
+// when the file cannot be written or when a file that exists cannot be read
+// whole (nothing is written then).
 bool writeIniValue(const QString &file, const QString &section, const QString &key,
                    const QString &value, QString *error = nullptr);
 

@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include "core/configkeys.h"
 #include "core/contentpath.h"
 #include "core/ini.h"
 
@@ -42,35 +43,15 @@ qint32 configNumber(const QString &text)
 
 void LoadSettingsAfterExescript(Settings &s)
 {
-    auto number = [](const char *key, const char *def) {
-        return configNumber(ReadConfigValue(QLatin1String(key), QLatin1String(def)));
-    };
-    s.igluk = number("igluk", "10000");
-    s.ibiggluk = number("ibiggluk", "50000");
-    s.quake = number("quake", "300");
-    qint32 from = number("BaseIntervalFrom", "50");
-    qint32 to = number("BaseIntervalTo", "60");
-    if (from < 1)
-        from = 50;
-    if (from > 60)
-        from = 60;
-    if (to < from)
-        to = from;
-    if (to > 60)
-        to = 60;
-    s.BaseIntervalFrom = from * 1000;
-    s.BaseIntervalTo = to * 1000;
-    s.textver = number("textver", "50");
-    s.tostver = number("tostver", "30");
-    s.voicever = number("voicever", "20");
-    s.mypic = ReadConfigValue(QStringLiteral("mypic"), QStringLiteral("alk1.bmp"));
-    s.texture = ReadConfigValue(QStringLiteral("texture"), QString());
-    s.randompic = qBound(0, number("randompic", "0"), 100);
+    const ConfigKey &exescript = configKey(&Settings::exescript);
+    for (const ConfigKey &key : configKeys())
+        if (&key != &exescript)
+            loadConfigKey(key, s);
 }
 
 void LoadSettings(Settings &s)
 {
-    s.exescript = ReadConfigValue(QStringLiteral("exescript"), QString());
+    loadConfigKey(configKey(&Settings::exescript), s);
     LoadSettingsAfterExescript(s);
 }
 

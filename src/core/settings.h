@@ -45,10 +45,10 @@ std::optional<qint32> ParseConfigNumber(const QString &text);
 // The same, 0 when the text is not such a number.
 qint32 configNumber(const QString &text);
 
-// Fills the record from config.cfg with every default and clamp, exescript
-// first.
+// Fills the record from config.cfg as its table of keys says (configkeys.h),
+// exescript first.
 void LoadSettings(Settings &s = settings());
-// The same from key igluk on (the start dialog reads exescript itself).
+// The same but for exescript, which the start dialog reads itself.
 void LoadSettingsAfterExescript(Settings &s = settings());
 
 } // namespace stak

@@ -1,5 +1,6 @@
 #include "scenario/checker.h"
 
+#include "core/configkeys.h"
 #include "core/contentfile.h"
 #include "core/contentpath.h"
 #include "core/ini.h"
@@ -447,13 +448,6 @@ private:
         };
         QHash<QString, Key> keys; // lower-case key -> its first entry
         if (text) {
-            static const QStringList known{
-                QStringLiteral("exescript"),        QStringLiteral("igluk"),
-                QStringLiteral("ibiggluk"),         QStringLiteral("quake"),
-                QStringLiteral("baseintervalfrom"), QStringLiteral("baseintervalto"),
-                QStringLiteral("textver"),          QStringLiteral("tostver"),
-                QStringLiteral("voicever"),         QStringLiteral("mypic"),
-                QStringLiteral("texture"),          QStringLiteral("randompic")};
             // The section as the program reads it.
             const auto entries = iniSectionEntries(*text, QStringLiteral("Stakanych"));
             if (!entries && !text->isEmpty())
@@ -467,7 +461,7 @@ private:
                     continue;
                 }
                 const QString lower = e.key->toLower();
-                if (!known.contains(lower))
+                if (!findConfigKey(lower))
                     report(file, e.line,
                            QStringLiteral("неизвестный ключ \"%1\": программа его не читает")
                                .arg(*e.key));
@@ -482,55 +476,52 @@ private:
             }
         }
 
-        const auto number = [&](const char *key, qint32 used, const QString &limits) {
-            const auto entry = keys.constFind(QString::fromLatin1(key).toLower());
+        const auto number = [&](const ConfigKey &key) {
+            const auto entry = keys.constFind(key.key().toLower());
             if (entry == keys.constEnd())
                 return;
             const int line = entry->line;
             const QString &raw = entry->value;
+            const qint32 used = key.fileNumber(s);
             const auto value = ParseConfigNumber(raw);
             if (!value)
                 report(file, line,
                        QStringLiteral("%1: \"%2\" - не целое число, программа возьмёт %3")
-                           .arg(QLatin1String(key), raw)
+                           .arg(key.key(), raw)
                            .arg(used));
             else if (*value != used)
                 report(file, line,
                        QStringLiteral("%1=%2 - вне пределов (%3), программа возьмёт %4")
-                           .arg(QLatin1String(key))
+                           .arg(key.key())
                            .arg(*value)
-                           .arg(limits)
+                           .arg(configRange(key))
                            .arg(used));
         };
-        const QString any;
-        number("igluk", s.igluk, any);
-        number("ibiggluk", s.ibiggluk, any);
-        number("quake", s.quake, any);
-        number("BaseIntervalFrom", s.BaseIntervalFrom / 1000, QStringLiteral("от 1 до 60"));
-        number("BaseIntervalTo", s.BaseIntervalTo / 1000,
-               QStringLiteral("от BaseIntervalFrom до 60"));
-        number("textver", s.textver, any);
-        number("tostver", s.tostver, any);
-        number("voicever", s.voicever, any);
-        number("randompic", s.randompic, QStringLiteral("от 0 до 100"));
+        for (const ConfigKey &key : configKeys())
+            if (key.isNumber())
+                number(key);
 
-        const auto picture = [&](const char *key, const QString &path) {
-            const int line = keys.value(QString::fromLatin1(key).toLower(), {0, {}}).line;
+        const auto lineOf = [&](const ConfigKey &key) {
+            return keys.value(key.key().toLower(), {0, {}}).line;
+        };
+        const auto picture = [&](const ConfigKey &key, const QString &path) {
+            const int line = lineOf(key);
             if (const auto problem = fileProblem(path, FileKind::Picture))
                 report(file, line,
-                       QLatin1String(key) +
+                       key.key() +
                            (line ? QStringLiteral(": ") : QStringLiteral(" (по умолчанию): ")) +
                            *problem);
         };
-        picture("mypic", s.mypic);
+        picture(configKey(&Settings::mypic), s.mypic);
         if (!s.texture.trimmed().isEmpty())
-            picture("texture", s.texture.trimmed());
+            picture(configKey(&Settings::texture), s.texture.trimmed());
         if (!s.exescript.isEmpty()) {
+            const ConfigKey &exescript = configKey(&Settings::exescript);
             if (contentFileExists(s.exescript))
                 m_namedScenarios << s.exescript;
             else
-                report(file, keys.value(QStringLiteral("exescript"), {0, {}}).line,
-                       QStringLiteral("exescript: нет сценария \"%1\"").arg(s.exescript));
+                report(file, lineOf(exescript),
+                       QStringLiteral("%1: нет сценария \"%2\"").arg(exescript.key(), s.exescript));
         }
     }
 

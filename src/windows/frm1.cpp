@@ -1,6 +1,7 @@
 #include "windows/frm1.h"
 
 #include "core/clock.h"
+#include "core/configkeys.h"
 #include "core/contentpath.h"
 #include "core/credits.h"
 #include "core/settings.h"
@@ -84,7 +85,7 @@ void Frm1::Form_Load()
     Combo1->addItems(listContentFiles(QString(), {QStringLiteral("*.scn")}));
 
     Settings &s = settings();
-    s.exescript = ReadConfigValue(QStringLiteral("exescript"), QString());
+    loadConfigKey(configKey(&Settings::exescript), s);
     for (int i = 0; i < Combo1->count(); ++i)
         if (Combo1->itemText(i).compare(s.exescript, Qt::CaseInsensitive) == 0) {
             selectItem(i);

@@ -1,5 +1,6 @@
 #include "windows/frmopt.h"
 
+#include "core/configkeys.h"
 #include "core/contentfolders.h"
 #include "core/contentpath.h"
 #include "core/settings.h"
@@ -26,7 +27,10 @@ namespace {
 constexpr int kFramePx = 6;
 constexpr int kFoldedTwips = 5520;
 constexpr int kExpandedTwips = 7725;
-const QString kDefaultPicture = QStringLiteral("alk1.bmp");
+QString defaultPicture()
+{
+    return QString::fromLatin1(configKey(&Settings::mypic).defaultText);
+}
 
 // Shows a value the bar's range does not cover: the range widens to take it,
 // so opening and saving leaves such a stored value as it was.
@@ -186,7 +190,7 @@ void FrmOpt::Form_Load()
     for (int i = 0; i < 3; ++i)
         Text4[i]->setText(QString::number(HScroll3[i]->value()));
 
-    if (s.mypic != kDefaultPicture)
+    if (s.mypic != defaultPicture())
         Check1->setChecked(true);
     else
         Check1_Click();
@@ -326,39 +330,38 @@ void FrmOpt::Command3_Click()
 
     Settings &s = settings();
     QString failure;
-    auto write = [&failure](const char *key, const QString &value) {
+    auto write = [&failure](const ConfigKey &key, const QString &value) {
         QString why;
-        if (!WriteConfigValue(QLatin1String(key), value, &why) && failure.isEmpty())
+        if (!WriteConfigValue(key.key(), value, &why) && failure.isEmpty())
             failure = why;
     };
-    if (HScroll1->value() != s.BaseIntervalFrom / 1000) {
-        write("BaseIntervalFrom", QString::number(HScroll1->value()));
-        s.BaseIntervalFrom = HScroll1->value() * 1000;
-    }
-    if (HScroll2->value() != s.BaseIntervalTo / 1000) {
-        write("BaseIntervalTo", QString::number(HScroll2->value()));
-        s.BaseIntervalTo = HScroll2->value() * 1000;
-    }
-    static const char *const kKeys[] = {"TextVer", "TostVer", "VoiceVer"};
-    qint32 *const fields[] = {&s.textver, &s.tostver, &s.voicever};
-    for (int i = 0; i < 3; ++i)
-        if (HScroll3[i]->value() != *fields[i]) {
-            write(kKeys[i], QString::number(HScroll3[i]->value()));
-            *fields[i] = HScroll3[i]->value();
-        }
+    // A number shown in the file's unit is written as `text` and stored when
+    // it differs from the record.
+    auto save = [&](qint32 Settings::*field, qint32 shown, const QString &text) {
+        const ConfigKey &key = configKey(field);
+        if (shown == key.fileNumber(s))
+            return;
+        write(key, text);
+        s.*field = shown * key.unit;
+    };
+    auto saveBar = [&](qint32 Settings::*field, const QScrollBar *bar) {
+        save(field, bar->value(), QString::number(bar->value()));
+    };
+    saveBar(&Settings::BaseIntervalFrom, HScroll1);
+    saveBar(&Settings::BaseIntervalTo, HScroll2);
+    saveBar(&Settings::textver, HScroll3[0]);
+    saveBar(&Settings::tostver, HScroll3[1]);
+    saveBar(&Settings::voicever, HScroll3[2]);
     if (!Check1->isChecked())
-        Text3->setText(kDefaultPicture);
+        Text3->setText(defaultPicture());
     bool pictureFailed = false;
     if (Text3->text() != s.mypic) {
-        write("MyPic", Text3->text());
+        write(configKey(&Settings::mypic), Text3->text());
         s.mypic = Text3->text();
         if (m_panel)
             pictureFailed = !m_panel->paintFile(s.mypic, 0, 0);
     }
-    if (configNumber(Text5->text()) != s.randompic) {
-        write("RandomPic", Text5->text());
-        s.randompic = configNumber(Text5->text());
-    }
+    save(&Settings::randompic, configNumber(Text5->text()), Text5->text());
 
     // Told once each; the new values apply for this run all the same.
     if (!failure.isEmpty())

@@ -1,525 +1,629 @@
 #include "core/contentfile.h"
+#include "core/contentfolders.h"
 #include "core/contentpath.h"
 #include "core/cp1251.h"
+#include "core/effects.h"
 #include "core/ini.h"
 #include "core/picture.h"
 #include "core/random.h"
 #include "core/settings.h"
 #include "core/textfile.h"
-#include "formats/wavfile.h"
 #include "testsupport.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
-#include <QtTest>
 #include <iconv.h>
 #include <unistd.h>
 
 using namespace stak;
 
+namespace {
+// Every pixel a colour of its own, so a changed pixel tells where it came from.
+QImage uniqueImage(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, qRgb(x & 0xff, y & 0xff, ((x >> 8) << 4) | (y >> 8)));
+    return img;
+}
+
+// Draws that drawWhole turns into these centres for bounds w and h.
+QList<float> centres(const QList<QPoint> &points, int w, int h)
+{
+    QList<float> out;
+    for (const QPoint &p : points)
+        out << drawFor(p.x(), w) << drawFor(p.y(), h);
+    return out;
+}
+
+QList<QPoint> changedPixels(const QImage &before, const QImage &after)
+{
+    QList<QPoint> out;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                out << QPoint(x, y);
+    return out;
+}
+
+mode_t fileMode(const QString &name)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(name).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+} // namespace
+
+// Text and its encodings, content paths, folders and files, config.cfg and
+// the settings, pictures and the pixel effects.
 class TestCore : public QObject
 {
     Q_OBJECT
 private slots:
+    // Every test runs in a folder of its own: "user" is the current folder,
+    // "share/stakanych" an installed content folder for the tests that say so.
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(dir->path());
+        root.emplace();
+        QVERIFY(QDir(root->path()).mkpath(u"share/stakanych"_qs));
+        QVERIFY(QDir(root->path()).mkpath(u"user"_qs) && QDir::setCurrent(path("user")));
+    }
+    void cleanup()
+    {
+        setInstalledContentFolder({});
+        QDir::setCurrent(QDir::tempPath());
+        root.reset();
     }
 
-    void cp1251MatchesIconv();
-    void encodings_data();
-    void encodings();
-    void splitLines_data();
-    void splitLines();
-    void splitScenario_data();
-    void splitScenario();
-    void resolvesWindowsPaths();
-    void iniRead_data();
-    void iniRead();
-    void iniWriteKeepsEverythingElse_data();
-    void iniWriteKeepsEverythingElse();
-    void iniWriteFailureIsReported();
-    void iniWriteKeepsOwnerAndCleansUp();
-    void plantedFilesAreMissing_data();
-    void plantedFilesAreMissing();
-    void sizeLimits_data();
-    void sizeLimits();
-    void pictureSizeLimit();
-    void loadSettings_data();
-    void loadSettings();
-    void randomRange();
-    void screenCopies_data();
-    void screenCopies();
-    void wavProblems_data();
-    void wavProblems();
+    void cp1251MatchesIconv()
+    {
+        // Every byte but 0x98, which has no character and keeps its own code.
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes += char(b == 0x98 ? 0x97 : b);
+        char16_t utf16[256];
+        char *in = bytes.data(), *out = reinterpret_cast<char *>(utf16);
+        size_t inLeft = 256, outLeft = sizeof utf16;
+        iconv_t cd = iconv_open("UTF-16LE", "CP1251");
+        QVERIFY(cd != iconv_t(-1) && iconv(cd, &in, &inLeft, &out, &outLeft) == 0);
+        iconv_close(cd);
+        QCOMPARE(decodeCp1251(bytes), QString::fromUtf16(utf16, 256));
+        bytes[0x98] = char(0x98);
+        QCOMPARE(decodeCp1251(bytes)[0x98], QChar(0x98));
+        QCOMPARE(encodeCp1251(decodeCp1251(bytes)), bytes);
+        QCOMPARE(encodeCp1251(u"€Ё日"), QByteArray("\x88\xA8?"));
+    }
+
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<TextEncoding>("encoding");
+        QTest::addColumn<QString>("text");
+        using enum TextEncoding;
+        tableRow("byte order mark", QByteArray("\xEF\xBB\xBF\xD0\x9F\xD1\x80"), Utf8Bom, "Пр");
+        tableRow("UTF-8", QByteArray("\xD0\x9F\xD1\x80 ok"), Utf8, "Пр ok");
+        tableRow("four-byte UTF-8", QByteArray("\xF0\x9F\x8D\xBA"), Utf8, "🍺");
+        tableRow("Windows-1251", QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2"), Cp1251, "Привет");
+        tableRow("ASCII", QByteArray("sleep 10"), Cp1251, "sleep 10");
+        tableRow("overlong form is no UTF-8", QByteArray("\xC0\xAF"), Cp1251, "АЇ");
+        tableRow("surrogate is no UTF-8", QByteArray("\xED\xA0\x80"), Cp1251, "н\u00A0\u0402");
+        tableRow("cut sequence is no UTF-8", QByteArray("ok\xD0"), Cp1251, "okР");
+    }
+    void encodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(TextEncoding, encoding);
+        QFETCH(QString, text);
+        QCOMPARE(detectTextEncoding(bytes), encoding);
+        QCOMPARE(decodeContentText(bytes), text);
+        QCOMPARE(encodeContentText(text, encoding), bytes);
+        writeTestFile(u"a.txt"_qs, bytes);
+        QCOMPARE(readTextFile(u"a.txt"_qs).value(), text);
+        QVERIFY(!readTextFile(u"missing.txt"_qs).has_value());
+    }
+
+    void splitLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("scenario"); // a final break gives an empty line
+        using L = QStringList;
+        tableRow("empty", "", L{}, L{});
+        tableRow("crlf", "a\r\nb\r\n", L{"a", "b"}, L{"a", "b", ""});
+        tableRow("no final break", "a\r\nb", L{"a", "b"}, L{"a", "b"});
+        tableRow("cr only", "a\rb\r", L{"a", "b"}, L{"a", "b", ""});
+        tableRow("lf only", "a\nb\n", L{"a", "b"}, L{"a", "b", ""});
+        tableRow("empty line", "a\r\n\r\nb", L{"a", "", "b"}, L{"a", "", "b"});
+        tableRow("lf cr is two", "a\n\rb", L{"a", "", "b"}, L{"a", "", "b"});
+        tableRow("mixed", "a\r\nb\nc\rd", L{"a", "b", "c", "d"}, L{"a", "b", "c", "d"});
+    }
+    void splitLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, scenario);
+        QCOMPARE(stak::splitLines(text), lines);
+        QCOMPARE(splitScenarioLines(text), scenario);
+    }
+
+    void iniRead_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        const QByteArray f = "; comment\r\n[Other]\r\nmypic=no\r\n[ stakanych ]\r\nMyPic =  "
+                             "\xEA\xE0\xF0.bmp \t\r\nempty=\r\nnoequals\r\n[Third]\r\nx=1\r\n";
+        tableRow("case of section and key, blanks", f, "mypic", "кар.bmp");
+        tableRow("empty value is not the default", f, "EMPTY", "");
+        tableRow("missing key gives default", f, "x", "DEF");
+        tableRow("lf line ends", QByteArray("[Stakanych]\nquake=5\n"), "quake", "5");
+        tableRow("first entry wins", QByteArray("[Stakanych]\r\na=1\r\na=2\r\n"), "a", "1");
+        tableRow("byte order mark", QByteArray("\xEF\xBB\xBF[Stakanych]\r\nk=\xD0\xBA\r\n"), "k",
+                 "к");
+        tableRow("UTF-8", QByteArray("; \xD0\xBA\n[Stakanych]\nk=\xD0\xBA.bmp\n"), "k", "к.bmp");
+        tableRow("cut to 254", "[Stakanych]\r\nlong=" + QByteArray(300, 'z'), "long",
+                 QString(254, u'z'));
+        const QByteArray q = "[Stakanych]\r\nd= \"my pic.bmp\" \r\ns='a b'\r\nmixed=\"a'\r\n"
+                             "lone=\"\r\nempty=\"\"\r\ninner=a\"b\"\r\ntwice=\"\"x\"\"\r\n";
+        tableRow("double quotes dropped", q, "d", "my pic.bmp");
+        tableRow("single quotes dropped", q, "s", "a b");
+        tableRow("unmatched quotes kept", q, "mixed", "\"a'");
+        tableRow("a lone quote kept", q, "lone", "\"");
+        tableRow("empty quotes", q, "empty", "");
+        tableRow("inner quotes kept", q, "inner", "a\"b\"");
+        tableRow("one pair only", q, "twice", "\"x\"");
+    }
+    void iniRead()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        writeTestFile(u"c.ini"_qs, file);
+        QCOMPARE(readIniValue(u"c.ini"_qs, u"Stakanych"_qs, key, u"DEF"_qs), expected);
+    }
+
+    void iniWrite_data()
+    {
+        // textver=40 written; every other byte kept.
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        using B = QByteArray;
+        tableRow("replace, keeping the file's spelling and blanks",
+                 B("; c\r\n[Stakanych]\r\nTextVer = 50\r\nvoicever=20\r\n[X]\r\ntextver=1\r\n"),
+                 B("; c\r\n[Stakanych]\r\nTextVer = 40\r\nvoicever=20\r\n[X]\r\ntextver=1\r\n"));
+        tableRow("add after the section's last entry", B("[Stakanych]\nquake=1\n\n[X]\ny=2\n"),
+                 B("[Stakanych]\nquake=1\ntextver=40\n\n[X]\ny=2\n"));
+        tableRow("add the section", B("[X]\r\ny=2"),
+                 B("[X]\r\ny=2\r\n[Stakanych]\r\ntextver=40\r\n"));
+        tableRow("create the file", B(), B("[Stakanych]\r\ntextver=40\r\n"));
+        tableRow("byte order mark kept", B("\xEF\xBB\xBF[Stakanych]\r\nk=\xD0\xBA\r\n"),
+                 B("\xEF\xBB\xBF[Stakanych]\r\nk=\xD0\xBA\r\ntextver=40\r\n"));
+        tableRow("UTF-8 and LF kept", B("; \xD0\xBA\n[Stakanych]\ntextver=1\n"),
+                 B("; \xD0\xBA\n[Stakanych]\ntextver=40\n"));
+        tableRow("Windows-1251 kept", B("; \xEA\r\n[Stakanych]\r\ntextver=1\r\n"),
+                 B("; \xEA\r\n[Stakanych]\r\ntextver=40\r\n"));
+    }
+    void iniWrite()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        if (!before.isEmpty())
+            writeTestFile(u"config.cfg"_qs, before);
+        QVERIFY(WriteConfigValue(u"textver"_qs, u"40"_qs));
+        QCOMPARE(readTestFile(u"config.cfg"_qs), after);
+        QCOMPARE(ReadConfigValue(u"TEXTVER"_qs, QString()), u"40"_qs);
+    }
+
+    void configWrite_data()
+    {
+        QTest::addColumn<bool>("link"); // config.cfg is a link to dotfiles/stakanych.cfg
+        QTest::addColumn<int>("mode");
+        tableRow("mode and owner kept", false, 0640);
+        tableRow("read-only", false, 0444);
+        tableRow("link", true, 0644);
+        tableRow("link to a read-only file", true, 0444);
+    }
+    void configWrite()
+    {
+        // A file marked read-only is not written, though its folder would let
+        // a new file be renamed over it; root, whom the system lets write it,
+        // leaves it alone too. A link stays a link; its target is written.
+        // Temporary files of earlier writes cut short go, one just begun and a
+        // user's backup stay.
+        QFETCH(bool, link);
+        QFETCH(int, mode);
+        const bool readOnly = !(mode & 0222), root = ::getuid() == 0;
+        const QString target = link ? u"dotfiles/stakanych.cfg"_qs : u"config.cfg"_qs;
+        const QString name = QFileInfo(target).fileName();
+        const QDir folder = QFileInfo(target).dir();
+        const QByteArray before = "[Stakanych]\r\ntextver=50\r\n";
+        writeTestFile(target, before);
+        QStringList kept{name, name + u".backup"_qs, u'.' + name + u".Fresh1"_qs,
+                         u'.' + name + u".toolong1"_qs};
+        const QStringList stale{u'.' + name + u".Ab12Cd"_qs, u'.' + name + u".zzzzzz"_qs};
+        for (const QString &t : kept.mid(1) + stale) {
+            QFile f(folder.filePath(t));
+            const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+            QVERIFY(f.open(QIODevice::WriteOnly) &&
+                    (t.endsWith(u"Fresh1"_qs) ||
+                     f.setFileTime(old, QFileDevice::FileModificationTime)));
+        }
+        if (link)
+            QVERIFY(QFile::link(QFileInfo(target).absoluteFilePath(), u"config.cfg"_qs));
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), mode_t(mode)) == 0);
+        QVERIFY(!root || ::chown(QFile::encodeName(target).constData(), 4321, 4321) == 0);
+        QVERIFY(!readOnly || !root || QFile(target).open(QIODevice::Append));
+        QString error;
+        QCOMPARE(WriteConfigValue(u"textver"_qs, u"60"_qs, &error), !readOnly);
+        QCOMPARE(error.isEmpty(), !readOnly);
+        QCOMPARE(readTestFile(target), readOnly ? before : "[Stakanych]\r\ntextver=60\r\n");
+        QCOMPARE(fileMode(target), mode_t(mode));
+        QVERIFY(!root || QFileInfo(target).ownerId() == 4321);
+        QCOMPARE(QFileInfo(u"config.cfg"_qs).isSymLink(), link);
+        if (readOnly)
+            kept += stale;
+        kept.sort();
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
+        QVERIFY(!writeIniValue(u"no/such/folder/x.ini"_qs, u"S"_qs, u"k"_qs, u"v"_qs));
+    }
+
+    void loadSettings_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>(
+            "loaded"); // from to textver tostver voicever randompic quake mypic
+        const char *defaults = "50000 60000 50 30 20 0 300 alk1.bmp";
+        tableRow("no file", "", defaults);
+        tableRow("from 0 means 50", "BaseIntervalFrom=0", defaults);
+        tableRow("from 70", "BaseIntervalFrom=70", "60000 60000 50 30 20 0 300 alk1.bmp");
+        tableRow("30 and 10", "BaseIntervalFrom=30\nBaseIntervalTo=10",
+                 "30000 30000 50 30 20 0 300 alk1.bmp");
+        tableRow("90 and 5", "BaseIntervalFrom=90\nBaseIntervalTo=5",
+                 "60000 60000 50 30 20 0 300 alk1.bmp");
+        tableRow("1 and 61", "BaseIntervalFrom=1\nBaseIntervalTo=61",
+                 "1000 60000 50 30 20 0 300 alk1.bmp");
+        tableRow("randompic 250, a sum above 100", "randompic=250\nTOSTVER=80\nquake=-7\nmypic=my",
+                 "50000 60000 50 80 20 100 -7 my");
+        tableRow("randompic -5", "RANDOMPIC=-5\nTextVer=70", "50000 60000 70 30 20 0 300 alk1.bmp");
+        tableRow("empty values", "BaseIntervalFrom=\ntextver=\nmypic=\nquake=abc",
+                 "50000 60000 0 30 20 0 0 ");
+    }
+    void loadSettings()
+    {
+        QFETCH(QString, entries);
+        QFETCH(QString, loaded);
+        if (!entries.isEmpty())
+            writeTestFile(u"config.cfg"_qs, "[STAKANYCH]\n" + entries.toUtf8() + '\n');
+        Settings s;
+        LoadSettings(s);
+        QString got;
+        for (int n : {s.BaseIntervalFrom, s.BaseIntervalTo, s.textver, s.tostver, s.voicever,
+                      s.randompic, s.quake})
+            got += QString::number(n) + u' ';
+        QCOMPARE(got + s.mypic, loaded);
+        QCOMPARE(s.texture + s.exescript, QString());
+        QCOMPARE((QList<int>{s.igluk, s.ibiggluk}), (QList<int>{10000, 50000}));
+    }
+
+    void plantedFilesAreMissing_data()
+    {
+        QTest::addColumn<Planted>("what");
+        addPlantedRows();
+    }
+    void plantedFilesAreMissing()
+    {
+        // Nothing planted under a content file's name may block or exhaust the
+        // program: each is a missing file to every reader.
+        QFETCH(Planted, what);
+        plant(u"pics/x.bmp"_qs, what);
+        writeTestFile(u"pics/y.bmp"_qs, "y");
+        plant(u"config.cfg"_qs, what);
+        QVERIFY(!readTextFile(u"pics\\X.BMP"_qs));
+        QVERIFY(loadPicture(u"pics/x.bmp"_qs).isNull());
+        // Listings hold regular files only; one too large is there but unreadable.
+        const bool regular = what == Planted::Huge;
+        QCOMPARE(contentFileExists(u"pics/x.bmp"_qs), regular);
+        QCOMPARE(listContentFiles(u"pics"_qs, {u"*.bmp"_qs}),
+                 regular ? (QStringList{"x.bmp", "y.bmp"}) : QStringList{"y.bmp"});
+        QCOMPARE(ReadConfigValue(u"quake"_qs, u"def"_qs), u"def"_qs);
+        // A configuration that cannot be read whole is not overwritten.
+        QString error;
+        QVERIFY(!WriteConfigValue(u"quake"_qs, u"1"_qs, &error) && !error.isEmpty());
+        QCOMPARE(QFileInfo(u"config.cfg"_qs).isFile(), regular);
+    }
+
+    void sizeLimits_data()
+    {
+        QTest::addColumn<ContentKind>("kind");
+        QTest::addColumn<qint64>("beyond"); // bytes beyond the kind's limit; -1: an empty file
+        for (const auto &[name, kind] :
+             {std::pair{"text", ContentKind::Text}, std::pair{"sound", ContentKind::Sound},
+              std::pair{"picture", ContentKind::Picture}}) {
+            QTest::addRow("%s at its limit", name) << kind << qint64(0);
+            QTest::addRow("%s above", name) << kind << qint64(1);
+        }
+        tableRow("empty", ContentKind::Text, qint64(-1));
+    }
+    void sizeLimits()
+    {
+        QFETCH(ContentKind, kind);
+        QFETCH(qint64, beyond);
+        const qint64 size = beyond < 0 ? 0 : contentSizeLimit(kind) + beyond;
+        QFile f(u"f"_qs);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(size));
+        f.close();
+        const auto bytes = readContentFile(u"f"_qs, kind);
+        QCOMPARE(bytes.has_value(), beyond <= 0);
+        QVERIFY(!bytes || bytes->size() == size);
+    }
+
+    void chooseFolders_data()
+    {
+        // Folders under the test's root; "" for none. The installed folder
+        // holds text.tlk unless a row says otherwise.
+        QTest::addColumn<QStringList>("startFiles");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("dataHome");
+        QTest::addColumn<bool>("installedHoldsContent");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("installed");
+        using L = QStringList;
+        const char *share = "share/stakanych", *data = "data/stakanych";
+        tableRow("empty folder: the user's over the installed", L{}, "here", "data", true, data,
+                 share);
+        tableRow("settings file: that folder alone", L{"Config.CFG"}, "here", "data", true, "here",
+                 "");
+        tableRow("a scenario is content too", L{"PARTY.SCN"}, "here", "data", true, "here", "");
+        tableRow("other files are not content", L{"notes.txt", "pics/a.bmp"}, "here", "data", true,
+                 data, share);
+        tableRow("in the installed folder: still the user's", L{}, share, "data", true, data,
+                 share);
+        tableRow("in the user's folder with settings: over the installed", L{"config.cfg"}, data,
+                 "data", true, data, share);
+        tableRow("nothing installed: the start folder alone", L{}, "here", "data", false, "here",
+                 "");
+        tableRow("installed into the data home: that alone", L{}, "here", "share", true, share, "");
+        tableRow("no usable data home: the start folder alone", L{}, "here", "", true, "here", "");
+    }
+    void chooseFolders()
+    {
+        QFETCH(QStringList, startFiles);
+        QFETCH(QString, start);
+        QFETCH(QString, dataHome);
+        QFETCH(bool, installedHoldsContent);
+        QFETCH(QString, user);
+        QFETCH(QString, installed);
+        QDir(root->path()).mkpath(start);
+        for (const QString &f : startFiles)
+            writeTestFile(root->filePath(start + u'/' + f), "x");
+        if (installedHoldsContent)
+            writeTestFile(path("share/stakanych/text.tlk"), "x");
+        // A relative data home is no usable one.
+        const ContentFolders chosen =
+            chooseContentFolders(root->filePath(start), path("share/stakanych"),
+                                 dataHome.isEmpty() ? u"data"_qs : root->filePath(dataHome));
+        QCOMPARE(chosen.user, root->filePath(user));
+        QCOMPARE(chosen.installed, installed.isEmpty() ? QString() : root->filePath(installed));
+    }
+
+    void useFoldersCreatesTheUserFolder()
+    {
+        QString error;
+        QVERIFY(useContentFolders({path("home/data/stakanych"), path("share/stakanych")}, &error));
+        QCOMPARE(QDir::currentPath(), path("home/data/stakanych"));
+        QCOMPARE(installedContentFolder(), path("share/stakanych"));
+        // A file where the folder should be: nothing changes, the reason is told.
+        setInstalledContentFolder({});
+        writeTestFile(path("blocked"), "x");
+        QVERIFY(!useContentFolders({path("blocked/stakanych"), path("share/stakanych")}, &error));
+        QVERIFY(error.contains(path("blocked/stakanych")));
+        QCOMPARE(QDir::currentPath(), path("home/data/stakanych"));
+        QVERIFY(installedContentFolder().isEmpty());
+    }
+
+    void userFolderOverTheInstalledOne()
+    {
+        // Windows paths in any letter case, an exact match first; the user's
+        // files over the installed ones, which the user's folder takes every
+        // write for.
+        setInstalledContentFolder(path("share/stakanych"));
+        for (const char *f :
+             {"user/Pics/Sub/Bottle.BMP", "user/a.txt", "user/A.txt", "user/TOST.TLK", "user/a.scn",
+              "user/Party.scn", "user/Pics/mine.jpg", "user/Sub/Old.TXT"})
+            writeTestFile(path(f), "user");
+        for (const char *f : {"text.tlk", "tost.tlk", "Pics/Other.BMP", "b.SCN", "party.scn",
+                              "z.txt", "Pics/x.jpg", "title.mp3"})
+            writeTestFile(path("share/stakanych/") + QLatin1String(f), "installed");
+        QCOMPARE(resolveContentPath(u".\\pics\\sub\\bottle.bmp"_qs), u"./Pics/Sub/Bottle.BMP"_qs);
+        QCOMPARE(resolveContentPath(u"A.txt"_qs), u"A.txt"_qs);
+        QCOMPARE(resolveContentPath(u"a.txt"_qs), u"a.txt"_qs);
+        QCOMPARE(readTestFile(resolveContentPath(u"text.tlk"_qs)), QByteArray("installed"));
+        QCOMPARE(readTestFile(resolveContentPath(u"tost.tlk"_qs)), QByteArray("user"));
+        QVERIFY(contentFileExists(u"PICS\\OTHER.bmp"_qs) && !contentFileExists(u"pics\\sub"_qs));
+        // Missing in both: the user folder's name, for messages and writes.
+        QCOMPARE(resolveContentPath(u"wav\\none.wav"_qs), u"wav/none.wav"_qs);
+        QVERIFY(!contentFileExists(path("user/text.tlk"))); // a full path means what it says
+        // A replacement is not copied first; an update of the user's file is that file.
+        QCOMPARE(writableContentPath(u"title.mp3"_qs), path("user/title.mp3"));
+        QVERIFY(!QFileInfo::exists(path("user/title.mp3")));
+        QCOMPARE(writableContentPath(u"sub\\old.txt"_qs, ContentWrite::Update),
+                 path("user/Sub/Old.TXT"));
+        QCOMPARE(listContentFiles({}, {u"*.scn"_qs}), (QStringList{"a.scn", "b.SCN", "Party.scn"}));
+        QCOMPARE(listContentFiles(u"PICS"_qs, {u"*.jpg"_qs}), (QStringList{"mine.jpg", "x.jpg"}));
+        // A folder named in full is that folder only.
+        QCOMPARE(listContentFiles(path("share/stakanych"), {u"*.scn"_qs}),
+                 (QStringList{"b.SCN", "party.scn"}));
+        // config.cfg is read from the installed file and written to the user's,
+        // starting from the installed one.
+        const QByteArray shipped = encodeCp1251(
+            u"; Настройки\r\n[Stakanych]\r\n; как часто\r\ntextver=50\r\nquake=300\r\n");
+        writeTestFile(path("share/stakanych/config.cfg"), shipped);
+        QCOMPARE(ReadConfigValue(u"quake"_qs, QString()), u"300"_qs);
+        QCOMPARE(configWritePath(), path("user/config.cfg"));
+        QVERIFY(WriteConfigValue(u"textver"_qs, u"60"_qs));
+        QCOMPARE(readTestFile(path("user/config.cfg")),
+                 QByteArray(shipped).replace("textver=50", "textver=60"));
+        QCOMPARE(readTestFile(path("share/stakanych/config.cfg")), shipped);
+        QCOMPARE(ReadConfigValue(u"textver"_qs, QString()), u"60"_qs);
+        // Nothing installed: the listing is the user's, the file is made from
+        // nothing.
+        setInstalledContentFolder({});
+        QCOMPARE(listContentFiles({}, {u"*.scn"_qs}), (QStringList{"a.scn", "Party.scn"}));
+        QFile::remove(path("user/config.cfg"));
+        QVERIFY(WriteConfigValue(u"textver"_qs, u"5"_qs));
+        QCOMPARE(readTestFile(path("user/config.cfg")), QByteArray("[Stakanych]\r\ntextver=5\r\n"));
+    }
+
+    void startFolderPaths()
+    {
+        writeTestFile(path("start/my party.scn"), "x");
+        writeTestFile(path("start/sub/x.scn"), "x");
+        const QString start = path("start");
+        QCOMPARE(keepStartFolderPath(u"my party.scn"_qs, start), path("start/my party.scn"));
+        QCOMPARE(keepStartFolderPath(u"sub\\x.scn"_qs, start), path("start/sub/x.scn"));
+        QCOMPARE(keepStartFolderPath(u"fun.scn"_qs, start), u"fun.scn"_qs);
+        QCOMPARE(keepStartFolderPath(QString(), start), QString());
+    }
+
+    void randomRange()
+    {
+        MixingRandom r;
+        QSet<float> seen;
+        for (int i = 0; i < 10000; ++i) {
+            r.reseed(1234.5); // the same clock value every time
+            const float v = r.next();
+            QVERIFY(v >= 0.0f && v < 1.0f);
+            seen.insert(v);
+        }
+        QVERIFY(seen.size() > 9900);
+        QCOMPARE(drawWhole(0.0f, 5), 1);
+        QCOMPARE(drawWhole(0.99999994f, 5), 5);
+        QCOMPARE(drawWhole(0.99999994f, 60000), 60000);
+        QCOMPARE(drawWhole(0.5f, 1), 1);
+    }
+
+    void pictureSizeLimit()
+    {
+        // A GIF of a few bytes may declare a screen of any size, which the
+        // decoder fills whole: 5000 x 2000 pixels are refused, 2000 x 2000 not.
+        auto gif = [](quint16 w, quint16 h) {
+            QByteArray g("GIF89a");
+            for (quint16 v : {w, h})
+                g += char(v & 0xff) + QByteArray(1, char(v >> 8));
+            // Two colours; one image of one pixel; its LZW data; the end.
+            return g + QByteArray::fromHex("800000000000ffffff2c00000000010001000002024401003b");
+        };
+        QCOMPARE(decodePicture(gif(2000, 2000)).size(), QSize(2000, 2000));
+        QVERIFY(decodePicture(gif(5000, 2000)).isNull());
+    }
+
+    void screenCopies_data()
+    {
+        QTest::addColumn<QImage>("shot");
+        QTest::addColumn<bool>("usable");
+        QTest::addColumn<QRgb>("corner"); // (99, 59) of the copy fitted to 100 x 60
+        auto filled = [](int w, int h, QRgb colour, QImage::Format f = QImage::Format_RGB32) {
+            QImage img(w, h, f);
+            img.fill(colour);
+            return img;
+        };
+        const QRgb black = qRgb(0, 0, 0), grey = qRgb(90, 90, 90), blue = qRgb(0, 0, 1);
+        QImage onePixel = filled(100, 60, black);
+        onePixel.setPixel(99, 59, blue);
+        tableRow("null", QImage(), false, black);
+        tableRow("black", filled(100, 60, black), false, black);
+        tableRow("black with alpha", filled(100, 60, black, QImage::Format_ARGB32), false, black);
+        tableRow("one pixel of colour", onePixel, true, blue);
+        tableRow("device pixels: scaled", filled(200, 120, grey), true, grey);
+        tableRow("larger desktop: cropped", filled(300, 60, grey), true, grey);
+        tableRow("smaller: padded black", filled(50, 30, grey), true, black);
+    }
+    void screenCopies()
+    {
+        QFETCH(QImage, shot);
+        QFETCH(bool, usable);
+        QFETCH(QRgb, corner);
+        QCOMPARE(isUsableScreenCopy(shot), usable);
+        const QImage fitted = fitScreenCopy(shot, {100, 60});
+        QCOMPARE(fitted.isNull(), shot.isNull());
+        QVERIFY(fitted.isNull() ||
+                (fitted.size() == QSize(100, 60) && fitted.format() == QImage::Format_RGB32));
+        QCOMPARE(fitted.isNull() ? corner : fitted.pixel(99, 59), corner);
+    }
+
+    void smear_data()
+    {
+        // Bounds w, h on a picture one pixel larger each way: a centre on the
+        // last column or row writes beyond it, and those writes are dropped.
+        QTest::addColumn<QList<QPoint>>("centres");
+        QTest::addColumn<QSize>("bounds");
+        QTest::addColumn<int>("changed");
+        using P = QList<QPoint>;
+        tableRow("inside", P{{2, 2}}, QSize(4, 3), 8);
+        tableRow("last column", P{{4, 2}}, QSize(4, 3), 5);
+        tableRow("corner", P{{4, 3}}, QSize(4, 3), 3);
+        // x is drawn before y.
+        tableRow("x first", P{{1, 2}}, QSize(3, 3), 8);
+        // The second step reads what the first wrote: one colour all over.
+        tableRow("one step after the other", P{{1, 1}, {2, 2}}, QSize(3, 3), 13);
+    }
+    void smear()
+    {
+        QFETCH(QList<QPoint>, centres);
+        QFETCH(QSize, bounds);
+        QFETCH(int, changed);
+        const QImage before = uniqueImage(bounds.width() + 1, bounds.height() + 1);
+        QImage img = before;
+        ScriptedRandom random(::centres(centres, bounds.width(), bounds.height()));
+        SmearPixels(centres.size(), img, bounds.width(), bounds.height(), random);
+        QCOMPARE(random.draws(), 2 * centres.size());
+        const QList<QPoint> diff = changedPixels(before, img);
+        QCOMPARE(diff.size(), changed);
+        for (const QPoint &p : diff) {
+            QCOMPARE(img.pixel(p), before.pixel(centres.first()));
+            QVERIFY(std::any_of(centres.begin(), centres.end(), [&](QPoint c) {
+                return qAbs(p.x() - c.x()) <= 1 && qAbs(p.y() - c.y()) <= 1;
+            }));
+        }
+    }
+
+    void doubleVision()
+    {
+        // Red columns 0..216, blue to 431, green 432: every second column of
+        // 0..430 twice over gives red 0..108 and 216..324; 432 stays green.
+        QImage img(433, 225, QImage::Format_RGB32);
+        img.fill(Qt::blue);
+        QPainter p(&img);
+        p.fillRect(0, 0, 217, 225, Qt::red);
+        p.fillRect(432, 0, 1, 225, Qt::green);
+        p.end();
+        DoubleImage(img);
+        for (int y : {0, 224})
+            for (int x = 0; x < 433; ++x)
+                QCOMPARE(img.pixel(x, y), x == 432                    ? qRgb(0, 255, 0)
+                                          : x % 216 <= 108 && x < 432 ? qRgb(255, 0, 0)
+                                                                      : qRgb(0, 0, 255));
+    }
+
+    void frolicPicture()
+    {
+        // The copy on black at the screen's size, smeared within it.
+        const QImage shot = uniqueImage(60, 40);
+        ScriptedRandom random(centres({{60, 40}, {1, 1}}, 63, 47));
+        const QImage picture = FrolicPicture(shot, QSize(64, 48), 2, random);
+        QCOMPARE(picture.size(), QSize(64, 48));
+        QCOMPARE(picture.pixel(63, 47), qRgb(0, 0, 0));
+        QCOMPARE(picture.pixel(30, 20), shot.pixel(30, 20));
+        // (60, 40) lies on black: black spreads into the copy's corner.
+        QCOMPARE(picture.pixel(59, 39), qRgb(0, 0, 0));
+        QCOMPARE(picture.pixel(0, 0), shot.pixel(1, 1));
+        QCOMPARE(random.draws(), 4);
+    }
 
 private:
-    QByteArray read(const QString &name)
-    {
-        QFile f(name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    std::unique_ptr<QTemporaryDir> dir;
+    QString path(const char *name) const { return root->filePath(QLatin1String(name)); }
+    std::optional<QTemporaryDir> root;
 };
-
-void TestCore::cp1251MatchesIconv()
-{
-    iconv_t cd = iconv_open("UTF-16LE", "CP1251");
-    QVERIFY(cd != iconv_t(-1));
-    for (int b = 0; b < 256; ++b) {
-        char in[1] = {char(b)};
-        char16_t out[2] = {0, 0};
-        char *ip = in, *op = reinterpret_cast<char *>(out);
-        size_t il = 1, ol = sizeof out;
-        const QString ours = decodeCp1251(QByteArrayView(in, 1));
-        QCOMPARE(ours.size(), 1);
-        if (iconv(cd, &ip, &il, &op, &ol) == size_t(-1)) {
-            // The one byte without a character keeps its own code.
-            QCOMPARE(b, 0x98);
-            QCOMPARE(ours[0].unicode(), char16_t(0x98));
-        } else {
-            QCOMPARE(ours[0].unicode(), out[0]);
-        }
-        QCOMPARE(encodeCp1251(ours), QByteArray(1, char(b)));
-    }
-    iconv_close(cd);
-    QCOMPARE(encodeCp1251(u"€Ё日"), QByteArray("\x88\xA8?"));
-}
-
-void TestCore::encodings_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<TextEncoding>("encoding");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("byte order mark")
-        << QByteArray("\xEF\xBB\xBF\xD0\x9F\xD1\x80") << TextEncoding::Utf8Bom << u"Пр"_qs;
-    QTest::newRow("UTF-8 without mark")
-        << QByteArray("\xD0\x9F\xD1\x80 ok") << TextEncoding::Utf8 << u"Пр ok"_qs;
-    QTest::newRow("four-byte UTF-8")
-        << QByteArray("\xF0\x9F\x8D\xBA") << TextEncoding::Utf8 << u"🍺"_qs;
-    QTest::newRow("Windows-1251") << QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2") << TextEncoding::Cp1251
-                                  << u"Привет"_qs;
-    QTest::newRow("ASCII only") << QByteArray("sleep 10") << TextEncoding::Cp1251 << u"sleep 10"_qs;
-    QTest::newRow("overlong form is no UTF-8")
-        << QByteArray("\xC0\xAF") << TextEncoding::Cp1251 << u"АЇ"_qs;
-    QTest::newRow("surrogate is no UTF-8")
-        << QByteArray("\xED\xA0\x80") << TextEncoding::Cp1251 << u"н\u00A0\u0402"_qs;
-    QTest::newRow("cut sequence is no UTF-8")
-        << QByteArray("ok\xD0") << TextEncoding::Cp1251 << u"okР"_qs;
-}
-
-void TestCore::encodings()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(TextEncoding, encoding);
-    QFETCH(QString, text);
-    QCOMPARE(detectTextEncoding(bytes), encoding);
-    QCOMPARE(decodeContentText(bytes), text);
-    QCOMPARE(encodeContentText(text, encoding), bytes);
-    writeTestFile(QStringLiteral("a.txt"), bytes);
-    QCOMPARE(readTextFile(QStringLiteral("a.txt")).value(), text);
-    QVERIFY(!readTextFile(QStringLiteral("missing.txt")).has_value());
-}
-
-void TestCore::splitLines_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("crlf, final break adds nothing") << "a\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("no final break") << "a\r\nb" << QStringList{"a", "b"};
-    QTest::newRow("cr only") << "a\rb\r" << QStringList{"a", "b"};
-    QTest::newRow("empty lines kept") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
-    QTest::newRow("lf ends lines too") << "a\nb\n" << QStringList{"a", "b"};
-    QTest::newRow("lf cr is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
-}
-
-void TestCore::splitLines()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-    QCOMPARE(stak::splitLines(text), lines);
-}
-
-void TestCore::splitScenario_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("mixed ends") << "a\r\nb\nc\rd" << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("final break gives empty line") << "a\n" << QStringList{"a", ""};
-    QTest::newRow("lf cr is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
-}
-
-void TestCore::splitScenario()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-    QCOMPARE(splitScenarioLines(text), lines);
-}
-
-void TestCore::resolvesWindowsPaths()
-{
-    writeTestFile(QStringLiteral("Pics/Sub/Bottle.BMP"), "x");
-    QCOMPARE(resolveContentPath(QStringLiteral(".\\pics\\sub\\bottle.bmp")),
-             QStringLiteral("./Pics/Sub/Bottle.BMP"));
-    QVERIFY(contentFileExists(QStringLiteral("PICS\\SUB\\BOTTLE.bmp")));
-    QVERIFY(!contentFileExists(QStringLiteral("pics\\sub")));
-    QVERIFY(!contentFileExists(QStringLiteral("pics\\nothing.bmp")));
-    // An exact match wins over a file differing only in case.
-    writeTestFile(QStringLiteral("a.txt"), "lower");
-    writeTestFile(QStringLiteral("A.txt"), "upper");
-    QCOMPARE(resolveContentPath(QStringLiteral("A.txt")), QStringLiteral("A.txt"));
-    QCOMPARE(resolveContentPath(QStringLiteral("a.txt")), QStringLiteral("a.txt"));
-}
-
-void TestCore::iniRead_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-    const QByteArray f = "; comment\r\n[Other]\r\nmypic=no\r\n[ stakanych ]\r\n"
-                         "MyPic =  \xEA\xE0\xF0.bmp \t\r\nempty=\r\nnoequals\r\n[Third]\r\nx=1\r\n";
-    QTest::newRow("case of section and key, blanks") << f << "mypic"
-                                                     << "кар.bmp";
-    QTest::newRow("empty value is not the default") << f << "EMPTY"
-                                                    << "";
-    QTest::newRow("missing key gives default") << f << "x"
-                                               << "DEF";
-    QTest::newRow("lf line ends") << QByteArray("[Stakanych]\nquake=5\n") << "quake"
-                                  << "5";
-    QTest::newRow("first entry wins") << QByteArray("[Stakanych]\r\na=1\r\na=2\r\n") << "a"
-                                      << "1";
-    QTest::newRow("byte order mark before the first section")
-        << QByteArray("\xEF\xBB\xBF[Stakanych]\r\nmypic=\xD0\xBA.bmp\r\n") << "mypic"
-        << "к.bmp";
-    QTest::newRow("UTF-8 without mark")
-        << QByteArray("; \xD0\xBA\n[Stakanych]\nmypic=\xD0\xBA.bmp\n") << "mypic"
-        << "к.bmp";
-    QTest::newRow("cut to 254") << "[Stakanych]\r\nlong=" + QByteArray(300, 'z') << "long"
-                                << QString(254, QLatin1Char('z'));
-    const QByteArray q = "[Stakanych]\r\nd= \"my pic.bmp\" \r\ns='a b'\r\nmixed=\"a'\r\n"
-                         "lone=\"\r\nempty=\"\"\r\ninner=a\"b\"\r\ntwice=\"\"x\"\"\r\n";
-    QTest::newRow("double quotes dropped") << q << "d"
-                                           << "my pic.bmp";
-    QTest::newRow("single quotes dropped") << q << "s"
-                                           << "a b";
-    QTest::newRow("unmatched quotes kept") << q << "mixed"
-                                           << "\"a'";
-    QTest::newRow("a lone quote kept") << q << "lone"
-                                       << "\"";
-    QTest::newRow("empty quotes") << q << "empty"
-                                  << "";
-    QTest::newRow("inner quotes kept") << q << "inner"
-                                       << "a\"b\"";
-    QTest::newRow("one pair only") << q << "twice"
-                                   << "\"x\"";
-}
-
-void TestCore::iniRead()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, key);
-    QFETCH(QString, expected);
-    writeTestFile(QStringLiteral("c.ini"), file);
-    QCOMPARE(readIniValue(QStringLiteral("c.ini"), QStringLiteral("Stakanych"), key,
-                          QStringLiteral("DEF")),
-             expected);
-}
-
-void TestCore::iniWriteKeepsEverythingElse_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("after");
-    QTest::newRow("replace, case-insensitive")
-        << QByteArray("; c\r\n[Stakanych]\r\ntextver = 50\r\nvoicever=20\r\n[X]\r\nTextVer=1\r\n")
-        << QByteArray("; c\r\n[Stakanych]\r\nTextVer=40\r\nvoicever=20\r\n[X]\r\nTextVer=1\r\n");
-    QTest::newRow("add to the section after its last entry")
-        << QByteArray("[Stakanych]\nquake=1\n\n[X]\ny=2\n")
-        << QByteArray("[Stakanych]\nquake=1\nTextVer=40\n\n[X]\ny=2\n");
-    QTest::newRow("add the section")
-        << QByteArray("[X]\r\ny=2") << QByteArray("[X]\r\ny=2\r\n[Stakanych]\r\nTextVer=40\r\n");
-    QTest::newRow("create the file") << QByteArray() << QByteArray("[Stakanych]\r\nTextVer=40\r\n");
-    QTest::newRow("byte order mark kept")
-        << QByteArray("\xEF\xBB\xBF[Stakanych]\r\nmypic=\xD0\xBA.bmp\r\n")
-        << QByteArray("\xEF\xBB\xBF[Stakanych]\r\nmypic=\xD0\xBA.bmp\r\nTextVer=40\r\n");
-    QTest::newRow("UTF-8 and LF kept") << QByteArray("; \xD0\xBA\n[Stakanych]\ntextver=1\n")
-                                       << QByteArray("; \xD0\xBA\n[Stakanych]\nTextVer=40\n");
-    QTest::newRow("Windows-1251 kept") << QByteArray("; \xEA\r\n[Stakanych]\r\ntextver=1\r\n")
-                                       << QByteArray("; \xEA\r\n[Stakanych]\r\nTextVer=40\r\n");
-}
-
-void TestCore::iniWriteKeepsEverythingElse()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, after);
-    if (!before.isEmpty())
-        writeTestFile(QStringLiteral("config.cfg"), before);
-    QString error;
-    QVERIFY(WriteConfigValue(QStringLiteral("TextVer"), QStringLiteral("40"), &error));
-    QCOMPARE(read(QStringLiteral("config.cfg")), after);
-    QCOMPARE(ReadConfigValue(QStringLiteral("textver"), QString()), QStringLiteral("40"));
-}
-
-void TestCore::iniWriteFailureIsReported()
-{
-    // A folder where the file should be cannot be replaced by a file.
-    QDir().mkpath(QStringLiteral("config.cfg"));
-    QString error;
-    QVERIFY(!WriteConfigValue(QStringLiteral("TextVer"), QStringLiteral("1"), &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(!writeIniValue(QStringLiteral("no/such/folder/x.ini"), QStringLiteral("S"),
-                           QStringLiteral("k"), QStringLiteral("v")));
-}
-
-void TestCore::iniWriteKeepsOwnerAndCleansUp()
-{
-    writeTestFile(QStringLiteral("config.cfg"), "[Stakanych]\r\nquake=1\r\n");
-    QVERIFY(QFile::setPermissions(QStringLiteral("config.cfg"),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    const bool root = ::getuid() == 0;
-    if (root)
-        QVERIFY(::chown("config.cfg", 4321, 4321) == 0);
-    // Temporary files of writes cut short, one just begun, and a user's backup.
-    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
-    for (const char *name : {".config.cfg.Ab12Cd", ".config.cfg.zzzzzz", ".config.cfg.Fresh1",
-                             "config.cfg.backup", ".config.cfg.toolong1"}) {
-        writeTestFile(QLatin1String(name), "x");
-        if (QLatin1String(name) != QLatin1String(".config.cfg.Fresh1")) {
-            QFile f{QLatin1String(name)};
-            QVERIFY(f.open(QIODevice::ReadWrite) &&
-                    f.setFileTime(old, QFileDevice::FileModificationTime));
-        }
-    }
-    QVERIFY(WriteConfigValue(QStringLiteral("quake"), QStringLiteral("2")));
-    QCOMPARE(read(QStringLiteral("config.cfg")), QByteArray("[Stakanych]\r\nquake=2\r\n"));
-    QCOMPARE(QFile::permissions(QStringLiteral("config.cfg")),
-             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                 QFile::ReadGroup);
-    if (root)
-        QCOMPARE(QFileInfo(QStringLiteral("config.cfg")).ownerId(), 4321u);
-    QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList{".config.cfg.Fresh1", ".config.cfg.toolong1", "config.cfg",
-                          "config.cfg.backup"}));
-}
-
-void TestCore::plantedFilesAreMissing_data()
-{
-    QTest::addColumn<Planted>("what");
-    addPlantedRows();
-}
-
-void TestCore::plantedFilesAreMissing()
-{
-    // Nothing planted under a content file's name may block or exhaust the
-    // program: each is a missing file to every reader.
-    QFETCH(Planted, what);
-    plant(QStringLiteral("pics/x.bmp"), what);
-    writeTestFile(QStringLiteral("pics/y.bmp"), "y");
-    plant(QStringLiteral("config.cfg"), what);
-    QVERIFY(!readTextFile(QStringLiteral("pics\\X.BMP")));
-    QVERIFY(loadPicture(QStringLiteral("pics/x.bmp")).isNull());
-    // Listings hold regular files only; one too large is there but unreadable.
-    const bool regular = what == Planted::Huge;
-    QCOMPARE(contentFileExists(QStringLiteral("pics/x.bmp")), regular);
-    QCOMPARE(listContentFiles(QStringLiteral("pics"), {QStringLiteral("*.bmp")}),
-             regular ? (QStringList{"x.bmp", "y.bmp"}) : QStringList{"y.bmp"});
-    QCOMPARE(ReadConfigValue(QStringLiteral("quake"), QStringLiteral("def")), u"def"_qs);
-    // A configuration that cannot be read whole is not overwritten.
-    QString error;
-    QVERIFY(!WriteConfigValue(QStringLiteral("quake"), QStringLiteral("1"), &error));
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(QFileInfo(QStringLiteral("config.cfg")).isFile(), regular);
-}
-
-void TestCore::sizeLimits_data()
-{
-    QTest::addColumn<ContentKind>("kind");
-    QTest::addColumn<qint64>("size");
-    QTest::addColumn<bool>("read");
-    QTest::newRow("text at 4 MB") << ContentKind::Text << qint64(4 << 20) << true;
-    QTest::newRow("text above") << ContentKind::Text << qint64(4 << 20) + 1 << false;
-    QTest::newRow("sound at 16 MB") << ContentKind::Sound << qint64(16 << 20) << true;
-    QTest::newRow("sound above") << ContentKind::Sound << qint64(16 << 20) + 1 << false;
-    QTest::newRow("picture at 32 MB") << ContentKind::Picture << qint64(32 << 20) << true;
-    QTest::newRow("picture above") << ContentKind::Picture << qint64(32 << 20) + 1 << false;
-    QTest::newRow("empty") << ContentKind::Text << qint64(0) << true;
-}
-
-void TestCore::sizeLimits()
-{
-    QFETCH(ContentKind, kind);
-    QFETCH(qint64, size);
-    QFETCH(bool, read);
-    QFile f(QStringLiteral("f"));
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(size));
-    f.close();
-    const auto bytes = readContentFile(QStringLiteral("f"), kind);
-    QCOMPARE(bytes.has_value(), read);
-    if (read)
-        QCOMPARE(bytes->size(), size);
-}
-
-void TestCore::pictureSizeLimit()
-{
-    // A GIF of a few bytes may declare a screen of any size, which the decoder
-    // fills whole: one of 5000 x 2000 pixels is refused, 2000 x 2000 is not.
-    auto gif = [](quint16 w, quint16 h) {
-        QByteArray g("GIF89a");
-        g += char(w & 0xff);
-        g += char(w >> 8);
-        g += char(h & 0xff);
-        g += char(h >> 8);
-        // Two colours; one image of one pixel; its LZW data; the end.
-        g += QByteArray::fromHex("800000"
-                                 "000000ffffff"
-                                 "2c000000000100010000"
-                                 "0202440100"
-                                 "3b");
-        return g;
-    };
-    QCOMPARE(decodePicture(gif(2000, 2000)).size(), QSize(2000, 2000));
-    QVERIFY(decodePicture(gif(5000, 2000)).isNull());
-}
-
-void TestCore::loadSettings_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QList<int>>("numbers"); // from, to, text, tost, voice, randompic, quake
-    QTest::addColumn<QString>("mypic");
-    QTest::newRow("no file") << QByteArray() << QList<int>{50000, 60000, 50, 30, 20, 0, 300}
-                             << "alk1.bmp";
-    QTest::newRow("from 0 means 50") << QByteArray("[Stakanych]\r\nBaseIntervalFrom=0\r\n")
-                                     << QList<int>{50000, 60000, 50, 30, 20, 0, 300} << "alk1.bmp";
-    QTest::newRow("from 70") << QByteArray("[Stakanych]\r\nBaseIntervalFrom=70\r\n")
-                             << QList<int>{60000, 60000, 50, 30, 20, 0, 300} << "alk1.bmp";
-    QTest::newRow("30 and 10") << QByteArray(
-                                      "[Stakanych]\r\nBaseIntervalFrom=30\r\nBaseIntervalTo=10\r\n")
-                               << QList<int>{30000, 30000, 50, 30, 20, 0, 300} << "alk1.bmp";
-    QTest::newRow("90 and 5") << QByteArray(
-                                     "[Stakanych]\r\nBaseIntervalFrom=90\r\nBaseIntervalTo=5\r\n")
-                              << QList<int>{60000, 60000, 50, 30, 20, 0, 300} << "alk1.bmp";
-    QTest::newRow("randompic 250") << QByteArray("[Stakanych]\r\nrandompic=250\r\n")
-                                   << QList<int>{50000, 60000, 50, 30, 20, 100, 300} << "alk1.bmp";
-    QTest::newRow("randompic -5, upper case")
-        << QByteArray("[STAKANYCH]\r\nRANDOMPIC=-5\r\nTextVer=70\r\n")
-        << QList<int>{50000, 60000, 70, 30, 20, 0, 300} << "alk1.bmp";
-    QTest::newRow("empty values")
-        << QByteArray("[Stakanych]\r\nBaseIntervalFrom=\r\ntextver=\r\nmypic=\r\nquake=abc\r\n")
-        << QList<int>{50000, 60000, 0, 30, 20, 0, 0} << "";
-    QTest::newRow("sum above 100 kept")
-        << QByteArray("[Stakanych]\r\ntextver=80\r\n")
-        << QList<int>{50000, 60000, 80, 30, 20, 0, 300} << "alk1.bmp";
-}
-
-void TestCore::loadSettings()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QList<int>, numbers);
-    QFETCH(QString, mypic);
-    if (!file.isEmpty())
-        writeTestFile(QStringLiteral("config.cfg"), file);
-    Settings s;
-    LoadSettings(s);
-    QCOMPARE((QList<int>{s.BaseIntervalFrom, s.BaseIntervalTo, s.textver, s.tostver, s.voicever,
-                         s.randompic, s.quake}),
-             numbers);
-    QCOMPARE(s.mypic, mypic);
-    QCOMPARE(s.texture, QString());
-    QCOMPARE(s.exescript, QString());
-    if (file.isEmpty())
-        QCOMPARE((QList<int>{s.igluk, s.ibiggluk}), (QList<int>{10000, 50000}));
-}
-
-void TestCore::randomRange()
-{
-    MixingRandom r;
-    QSet<float> seen;
-    for (int i = 0; i < 10000; ++i) {
-        r.reseed(1234.5); // the same clock value every time
-        const float v = r.next();
-        QVERIFY(v >= 0.0f && v < 1.0f);
-        seen.insert(v);
-    }
-    QVERIFY(seen.size() > 9900);
-    QCOMPARE(drawWhole(0.0f, 5), 1);
-    QCOMPARE(drawWhole(0.99999994f, 5), 5);
-    QCOMPARE(drawWhole(0.99999994f, 60000), 60000);
-    QCOMPARE(drawWhole(0.5f, 1), 1);
-}
-
-void TestCore::screenCopies_data()
-{
-    QTest::addColumn<QImage>("shot");
-    QTest::addColumn<bool>("usable");
-    QTest::addColumn<QRgb>("corner"); // (99, 59) of the copy fitted to 100 x 60
-    auto filled = [](QSize size, QRgb colour, QImage::Format format = QImage::Format_RGB32) {
-        QImage img(size, format);
-        img.fill(colour);
-        return img;
-    };
-    const QRgb black = qRgb(0, 0, 0), grey = qRgb(90, 90, 90);
-    QImage onePixel = filled({100, 60}, black);
-    onePixel.setPixel(99, 59, qRgb(0, 0, 1));
-    QTest::newRow("null") << QImage() << false << black;
-    QTest::newRow("black") << filled({100, 60}, black) << false << black;
-    QTest::newRow("black with alpha")
-        << filled({100, 60}, qRgba(0, 0, 0, 255), QImage::Format_ARGB32) << false << black;
-    QTest::newRow("one pixel of colour") << onePixel << true << qRgb(0, 0, 1);
-    QTest::newRow("device pixels: scaled") << filled({200, 120}, grey) << true << grey;
-    QTest::newRow("larger desktop: cropped") << filled({300, 60}, grey) << true << grey;
-    QTest::newRow("smaller: padded black") << filled({50, 30}, grey) << true << black;
-}
-
-void TestCore::screenCopies()
-{
-    QFETCH(QImage, shot);
-    QFETCH(bool, usable);
-    QFETCH(QRgb, corner);
-    QCOMPARE(isUsableScreenCopy(shot), usable);
-    const QImage fitted = fitScreenCopy(shot, {100, 60});
-    QCOMPARE(fitted.isNull(), shot.isNull());
-    if (!fitted.isNull()) {
-        QCOMPARE(fitted.size(), QSize(100, 60));
-        QCOMPARE(fitted.format(), QImage::Format_RGB32);
-        QCOMPARE(fitted.pixel(99, 59), corner);
-    }
-}
-
-void TestCore::wavProblems_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("problem"); // part of the reason; empty: plays
-    const QByteArray sound = wavChunk("data", QByteArray(100, 'x'));
-    QTest::newRow("16-bit PCM") << wavFile(wavFormat(1, 1, 22050, 16) + sound) << "";
-    QTest::newRow("other chunks first, odd sizes padded")
-        << wavFile(wavChunk("LIST", "abc") + wavFormat(3, 2, 44100, 32) + wavChunk("fact", "x") +
-                   sound)
-        << "";
-    QTest::newRow("IMA ADPCM") << wavFile(wavFormat(0x11, 1, 8000, 4) + sound) << "";
-    QTest::newRow("not RIFF") << QByteArray("ID3\x03 an mp3 file") << "RIFF/WAVE";
-    QTest::newRow("no format") << wavFile(sound) << "fmt";
-    QTest::newRow("no data") << wavFile(wavFormat(1, 1, 22050, 16)) << "data";
-    QTest::newRow("empty data") << wavFile(wavFormat(1, 1, 22050, 16) + wavChunk("data", {}))
-                                << "data";
-    QTest::newRow("MP3 inside") << wavFile(wavFormat(0x55, 1, 22050, 0) + sound) << "85";
-    QTest::newRow("12-bit PCM") << wavFile(wavFormat(1, 1, 22050, 12) + sound) << "12 бит";
-    QTest::newRow("no channels") << wavFile(wavFormat(1, 0, 22050, 16) + sound) << "каналов";
-    QTest::newRow("cut header") << QByteArray("RIFF\x10\0\0\0WAVEfmt \x10\0\0\0\x01", 21) << "fmt";
-}
-
-void TestCore::wavProblems()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, problem);
-    const auto got = WavProblem(bytes);
-    QCOMPARE(got.has_value(), !problem.isEmpty());
-    if (got)
-        QVERIFY2(got->contains(problem), qPrintable(*got));
-}
 
 QTEST_MAIN(TestCore)
 #include "tst_core.moc"

@@ -36,7 +36,7 @@ wait_until 50 gone "Options" || fail "Сохранить did not close the dialo
 changes=$(diff "$work/config.before" "$work/content/config.cfg" | grep '^[<>]')
 [ "$(diff "$work/config.before" "$work/content/config.cfg" | grep -c '^[<>]')" = 2 ] ||
     fail "more than the text chance changed: $changes"
-diff "$work/config.before" "$work/content/config.cfg" | grep -qi '^> TextVer=50' ||
+diff "$work/config.before" "$work/content/config.cfg" | grep -q '^> textver=50' ||
     fail "the text chance was not saved: $changes"
 
 click "$companion" 320 346 # Заг-гадки

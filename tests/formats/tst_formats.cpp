@@ -1,17 +1,15 @@
 #include "core/appcontext.h"
-#include "core/cp1251.h"
 #include "core/random.h"
 #include "formats/phrases.h"
+#include "formats/userbuttons.h"
+#include "formats/wavfile.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QTemporaryDir>
-#include <QtTest>
 
 using namespace stak;
 
 namespace {
-
 QList<float> drawsFor(const QList<int> &numbers, int count)
 {
     QList<float> out;
@@ -19,250 +17,234 @@ QList<float> drawsFor(const QList<int> &numbers, int count)
         out << drawFor(n, count);
     return out;
 }
-
 } // namespace
 
-class TestPhrases : public QObject
+// The content file formats: phrase files and the random picker, user.but and
+// WAV headers.
+class TestFormats : public QObject
 {
     Q_OBJECT
 private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
+        dir.emplace();
         QDir::setCurrent(dir->path());
-        ctx = std::make_unique<AppContext>(nullptr, &clock, &mixing);
+        ctx.emplace(nullptr, &clock, &random);
     }
     void cleanup() { ctx.reset(); }
 
-    void readPhrase_data();
-    void readPhrase();
-    void unreadableFilesLeaveHistoryAlone_data();
-    void unreadableFilesLeaveHistoryAlone();
-    void randomPhraseUsesCountLine();
-    void kinds_data();
-    void kinds();
-    void slotRecordsPicksWithTrailingComma();
-    void rejectedCandidatesAreDrawnAgain();
-    void runsNeverRepeat_data();
-    void runsNeverRepeat();
-    void smallFilesAlternate_data();
-    void smallFilesAlternate();
-    void unknownNamesShareTheSpeechSlot();
-    void reseedsBeforeEveryDraw();
+    void readPhrase_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("expected");
+        using B = QByteArray;
+        const B five = "2\r\n>A\r\n>B\r\n\r\nB2\r\n";
+        tableRow("one-line phrase", five, 1, "A\r\n");
+        tableRow("empty line belongs to the phrase", five, 2, "B\r\n\r\nB2\r\n");
+        tableRow("beyond the phrases", five, 3, "");
+        tableRow("bare marker", B("1\r\n>\r\nQ\r\n"), 1, "\r\nQ\r\n");
+        tableRow("lines before the first marker", B("2\r\nintro\r\n>X\r\n>Y\r\n"), 1, "X\r\n");
+        tableRow("CR line ends", B("2\r>one\rtwo\r>three\r"), 1, "one\r\ntwo\r\n");
+        tableRow("last phrase without line end", B("2\r\n>a\r\n>b"), 2, "b\r\n");
+        tableRow("count larger than the phrases", B("9\r\n>a\r\n"), 2, "");
+        tableRow("count 0 bounds no explicit number", B("0\r\n>a\r\n>b\r\n"), 2, "b\r\n");
+        tableRow("count not a number either", B("x\r\n>a\r\n"), 1, "a\r\n");
+        tableRow("Windows-1251", B("1\r\n>\xcd\xe0\xeb\xe8\xe2\xe0\xe9!\r\n"), 1, "Наливай!\r\n");
+        tableRow("UTF-8 with BOM", "\xef\xbb\xbf" + B("1\r\n>Ура\r\n"), 1, "Ура\r\n");
+        tableRow("UTF-8 with LF", B("2\n>Ура\nещё\n>Два\n"), 1, "Ура\r\nещё\r\n");
+    }
+    void readPhrase()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, number);
+        QFETCH(QString, expected);
+        writeTestFile(u"text.tlk"_qs, file);
+        QCOMPARE(ReadPhrase(u"text.tlk"_qs, number), expected);
+        QVERIFY(phraseHistory().slot(0).isEmpty());
+    }
+
+    void unreadableFilesLeaveHistoryAlone_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // null: no file at all
+        tableRow("missing", QByteArray());
+        tableRow("empty", QByteArray(""));
+        tableRow("count only", QByteArray("3\r\n"));
+        tableRow("count not a number", QByteArray("abc\r\n>a\r\n"));
+        tableRow("count zero", QByteArray("0\r\n>a\r\n"));
+        tableRow("count negative", QByteArray("-2\r\n>a\r\n"));
+        tableRow("count with fraction", QByteArray("2.5\r\n>a\r\n>b\r\n"));
+    }
+    void unreadableFilesLeaveHistoryAlone()
+    {
+        QFETCH(QByteArray, file);
+        if (!file.isNull())
+            writeTestFile(u"tost.tlk"_qs, file);
+        ScriptedRandom scripted({0.1f});
+        ctx->random = &scripted;
+        phraseHistory().slot(1) = u"1,"_qs;
+        QCOMPARE(ReadPhrase(u"tost.tlk"_qs, 0), QString());
+        QCOMPARE(phraseHistory().slot(1), u"1,"_qs);
+        QCOMPARE(scripted.draws(), 0);
+    }
+
+    void randomPhrase()
+    {
+        // The count line bounds the draw although more phrases follow; the
+        // clock reseeds the draws when reading starts and before each draw.
+        writeTestFile(u"text.tlk"_qs, "2\r\n>a\r\n>b\r\n>c\r\n");
+        phraseHistory().slot(0) = u"1,"_qs;
+        ScriptedRandom scripted(drawsFor({1, 1, 2}, 2));
+        ctx->random = &scripted;
+        QCOMPARE(ReadPhrase(u"text.tlk"_qs, 0), u"b\r\n"_qs);
+        QCOMPARE(phraseHistory().slot(0), u"1,2,"_qs);
+        QCOMPARE(scripted.draws(), 3);
+        QCOMPARE(scripted.reseeds(), 4);
+    }
+
+    void picks_data()
+    {
+        // Picks from a file of `count` phrases, the draws naming `drawn`, its
+        // kind's slot of recent picks holding `recent` before and `slot` after
+        // ("*": not looked at).
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("recent");
+        QTest::addColumn<QList<int>>("drawn");
+        QTest::addColumn<QList<int>>("picks");
+        QTest::addColumn<QString>("slot");
+        using P = QList<int>;
+        tableRow("speech, a comma after each pick", "text.tlk", 0, 50, "", P{12, 5, 31},
+                 P{12, 5, 31}, "12,5,31,");
+        tableRow("toasts", "tost.tlk", 1, 50, "", P{7}, P{7}, "7,");
+        // A run of count - 2 picks clears the slot; the accepted pick starts
+        // the next run.
+        tableRow("voices, recent picks drawn again", "sound.tlk", 2, 5, "",
+                 P{1, 1, 2, 3, 2, 4, 4, 1}, P{1, 2, 3, 4, 1}, "4,1,");
+        tableRow("riddles", "zag.tlk", 3, 50, "8,", P{8, 9}, P{9}, "8,9,");
+        tableRow("other names share the speech slot", "anekdot.tlk", 0, 3, "2,", P{2, 3}, P{3},
+                 "3,");
+        tableRow("so does another letter case", "Tost.tlk", 0, 3, "2,", P{2, 3}, P{3}, "3,");
+        tableRow("and a folder", ".\\sound.tlk", 0, 3, "2,", P{2, 3}, P{3}, "3,");
+        tableRow("one phrase", "tost.tlk", 1, 1, "", P{1}, P{1, 1, 1, 1}, "1,");
+        // Every pick differs from the one before although the draws keep
+        // naming phrase 1.
+        tableRow("two phrases, draws stuck on 1", "tost.tlk", 1, 2, "", P{1}, P{1, 2, 1, 2, 1},
+                 "2,1,");
+        tableRow("two phrases, alternating draws", "tost.tlk", 1, 2, "", P{1, 2},
+                 P{1, 2, 1, 2, 1, 2}, "*");
+    }
+    void picks()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(int, count);
+        QFETCH(QString, recent);
+        QFETCH(QList<int>, drawn);
+        QFETCH(QList<int>, picks);
+        QFETCH(QString, slot);
+        ScriptedRandom scripted(drawsFor(drawn, count));
+        ctx->random = &scripted;
+        phraseHistory().slot(kind) = recent;
+        QList<int> got;
+        for (qsizetype i = 0; i < picks.size(); ++i)
+            got << PickPhraseNumber(name, count);
+        QCOMPARE(got, picks);
+        if (slot != u"*"_qs)
+            QCOMPARE(phraseHistory().slot(kind), slot);
+        // A slot never grows beyond what one run needs; other kinds' stay empty.
+        QVERIFY(phraseHistory().slot(kind).count(u',') <= qMax(2, count - 1));
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(k == kind || phraseHistory().slot(k).isEmpty());
+    }
+
+    void runsNeverRepeat_data()
+    {
+        QTest::addColumn<int>("count");
+        for (int count : {3, 5, 7, 50})
+            QTest::addRow("%d", count) << count;
+    }
+    void runsNeverRepeat()
+    {
+        QFETCH(int, count);
+        MixingRandom mixing(count);
+        ctx->random = &mixing;
+        QList<int> picks;
+        for (int i = 0; i < 20 * count; ++i) {
+            picks << PickPhraseNumber(u"text.tlk"_qs, count);
+            QVERIFY(picks.last() >= 1 && picks.last() <= count);
+        }
+        // Runs of count - 1 picks, each overlapping the one before by one
+        // pick, hold no number twice; every number turns up in the long run.
+        for (qsizetype start = 0; start + count - 1 <= picks.size(); start += count - 2) {
+            const QList<int> run = picks.mid(start, count - 1);
+            QCOMPARE(QSet<int>(run.begin(), run.end()).size(), run.size());
+        }
+        QCOMPARE(QSet<int>(picks.begin(), picks.end()).size(), count);
+    }
+
+    void userButtons_data()
+    {
+        // Buttons 1..5 as "caption", "caption (hidden)" or "-" for none.
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("buttons");
+        using L = QStringList;
+        tableRow("captions trimmed; blank lines give none", L{" Тост ", "", "  \t", "Пять"},
+                 L{"Тост", "-", "-", "Пять", "-"});
+        tableRow("the marker hides, anywhere in the line", L{"%>!<% Секрет", "Вы%>!<%пьем"},
+                 L{"Секрет (hidden)", "Выпьем (hidden)", "-", "-", "-"});
+        tableRow("a marker alone", L{"%>!<%"}, L{" (hidden)", "-", "-", "-", "-"});
+        tableRow("five at most", L{"1", "2", "3", "4", "5", "6"}, L{"1", "2", "3", "4", "5"});
+    }
+    void userButtons()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, buttons);
+        const auto parsed = ParseUserButtons(lines);
+        QVERIFY(!parsed[0]);
+        QStringList got;
+        for (int k = 1; k <= 5; ++k)
+            got << (!parsed[k]          ? u"-"_qs
+                    : parsed[k]->hidden ? parsed[k]->caption + u" (hidden)"_qs
+                                        : parsed[k]->caption);
+        QCOMPARE(got, buttons);
+    }
+
+    void wavProblems_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem"); // part of the reason; empty: plays
+        const QByteArray sound = wavChunk("data", QByteArray(100, 'x'));
+        const QByteArray pcm = wavFormat(1, 1, 22050, 16), odd = wavChunk("fact", "x");
+        tableRow("16-bit PCM", wavFile(pcm + sound), "");
+        tableRow("other chunks first, odd sizes padded",
+                 wavFile(wavChunk("LIST", "abc") + wavFormat(3, 2, 44100, 32) + odd + sound), "");
+        tableRow("IMA ADPCM", wavFile(wavFormat(0x11, 1, 8000, 4) + sound), "");
+        tableRow("not RIFF", QByteArray("ID3\x03 an mp3 file"), "RIFF/WAVE");
+        tableRow("no format", wavFile(sound), "fmt");
+        tableRow("no data", wavFile(pcm), "data");
+        tableRow("empty data", wavFile(pcm + wavChunk("data", {})), "data");
+        tableRow("MP3 inside", wavFile(wavFormat(0x55, 1, 22050, 0) + sound), "85");
+        tableRow("12-bit PCM", wavFile(wavFormat(1, 1, 22050, 12) + sound), "12 бит");
+        tableRow("no channels", wavFile(wavFormat(1, 0, 22050, 16) + sound), "каналов");
+        tableRow("cut header", QByteArray("RIFF\x10\0\0\0WAVEfmt \x10\0\0\0\x01", 21), "fmt");
+    }
+    void wavProblems()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        const auto got = WavProblem(bytes);
+        QCOMPARE(got.has_value(), !problem.isEmpty());
+        QVERIFY2(!got || got->contains(problem), qPrintable(got.value_or(QString())));
+    }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
+    std::optional<QTemporaryDir> dir;
     FakeClock clock;
-    MixingRandom mixing;
-    std::unique_ptr<AppContext> ctx;
+    MixingRandom random;
+    std::optional<AppContext> ctx;
 };
 
-void TestPhrases::readPhrase_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray five = "2\r\n>A\r\n>B\r\n\r\nB2\r\n";
-    QTest::newRow("one-line phrase") << five << 1 << u"A\r\n"_qs;
-    QTest::newRow("empty line belongs to the phrase") << five << 2 << u"B\r\n\r\nB2\r\n"_qs;
-    QTest::newRow("beyond the phrases") << five << 3 << QString();
-    QTest::newRow("bare marker") << QByteArray("1\r\n>\r\nQ\r\n") << 1 << u"\r\nQ\r\n"_qs;
-    QTest::newRow("lines before the first marker")
-        << QByteArray("2\r\nintro\r\nmore\r\n>X\r\n>Y\r\n") << 1 << u"X\r\n"_qs;
-    QTest::newRow("CR line ends") << QByteArray("2\r>one\rtwo\r>three\r") << 1
-                                  << u"one\r\ntwo\r\n"_qs;
-    QTest::newRow("last phrase without line end")
-        << QByteArray("2\r\n>a\r\n>b") << 2 << u"b\r\n"_qs;
-    QTest::newRow("count larger than the phrases") << QByteArray("9\r\n>a\r\n") << 2 << QString();
-    QTest::newRow("count 0 bounds no explicit number")
-        << QByteArray("0\r\n>a\r\n>b\r\n") << 2 << u"b\r\n"_qs;
-    QTest::newRow("count not a number either") << QByteArray("x\r\n>a\r\n") << 1 << u"a\r\n"_qs;
-    QTest::newRow("Windows-1251 text")
-        << QByteArray("1\r\n>\xcd\xe0\xeb\xe8\xe2\xe0\xe9!\r\n") << 1 << u"Наливай!\r\n"_qs;
-    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
-                                                  "1\r\n>Ура\r\n")
-                                    << 1 << u"Ура\r\n"_qs;
-    QTest::newRow("UTF-8 with LF line ends, as Linux editors write it")
-        << QByteArray("2\n>Ура\nещё\n>Два\n") << 1 << u"Ура\r\nещё\r\n"_qs;
-}
-
-void TestPhrases::readPhrase()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(int, number);
-    QFETCH(QString, expected);
-    writeTestFile(QStringLiteral("text.tlk"), file);
-    QCOMPARE(ReadPhrase(QStringLiteral("text.tlk"), number), expected);
-    QVERIFY(phraseHistory().slot(0).isEmpty());
-}
-
-void TestPhrases::unreadableFilesLeaveHistoryAlone_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("exists");
-    QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("empty") << QByteArray() << true;
-    QTest::newRow("count only") << QByteArray("3\r\n") << true;
-    QTest::newRow("count not a number") << QByteArray("abc\r\n>a\r\n") << true;
-    QTest::newRow("count zero") << QByteArray("0\r\n>a\r\n") << true;
-    QTest::newRow("count negative") << QByteArray("-2\r\n>a\r\n") << true;
-    QTest::newRow("count with fraction") << QByteArray("2.5\r\n>a\r\n>b\r\n") << true;
-}
-
-void TestPhrases::unreadableFilesLeaveHistoryAlone()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(bool, exists);
-    if (exists)
-        writeTestFile(QStringLiteral("tost.tlk"), file);
-    ScriptedRandom random({0.1f});
-    ctx->random = &random;
-    phraseHistory().slot(1) = QStringLiteral("1,");
-    QCOMPARE(ReadPhrase(QStringLiteral("tost.tlk"), 0), QString());
-    QCOMPARE(phraseHistory().slot(1), u"1,"_qs);
-    QCOMPARE(random.draws(), 0);
-}
-
-void TestPhrases::randomPhraseUsesCountLine()
-{
-    // The count line bounds the draw even when more phrases follow.
-    writeTestFile(QStringLiteral("zag.tlk"), "2\r\n>a\r\n>b\r\n>c\r\n");
-    ScriptedRandom random({0.99f});
-    ctx->random = &random;
-    QCOMPARE(ReadPhrase(QStringLiteral("zag.tlk"), 0), u"b\r\n"_qs);
-    QCOMPARE(phraseHistory().slot(3), u"2,"_qs);
-}
-
-void TestPhrases::kinds_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("speech") << u"text.tlk"_qs << 0;
-    QTest::newRow("toasts") << u"tost.tlk"_qs << 1;
-    QTest::newRow("voices") << u"sound.tlk"_qs << 2;
-    QTest::newRow("riddles") << u"zag.tlk"_qs << 3;
-    QTest::newRow("other letter case") << u"Tost.tlk"_qs << 0;
-    QTest::newRow("with a folder") << u".\\sound.tlk"_qs << 0;
-    QTest::newRow("other file") << u"anekdot.tlk"_qs << 0;
-}
-
-void TestPhrases::kinds()
-{
-    QFETCH(QString, name);
-    QFETCH(int, kind);
-    QCOMPARE(PhraseKind(name), kind);
-}
-
-void TestPhrases::slotRecordsPicksWithTrailingComma()
-{
-    ScriptedRandom random(drawsFor({12, 5, 31}, 50));
-    ctx->random = &random;
-    for (int expected : {12, 5, 31})
-        QCOMPARE(PickPhraseNumber(QStringLiteral("tost.tlk"), 50), expected);
-    QCOMPARE(phraseHistory().slot(1), u"12,5,31,"_qs);
-    QVERIFY(phraseHistory().slot(0).isEmpty());
-}
-
-void TestPhrases::rejectedCandidatesAreDrawnAgain()
-{
-    // count 5: the slot is cleared when a pick lands on three entries, and the
-    // accepted pick starts the next run.
-    ScriptedRandom random(drawsFor({1, 1, 2, 3, 2, 4, 4, 1}, 5));
-    ctx->random = &random;
-    const QString file = QStringLiteral("sound.tlk");
-    QCOMPARE(PickPhraseNumber(file, 5), 1);
-    QCOMPARE(PickPhraseNumber(file, 5), 2);
-    QCOMPARE(PickPhraseNumber(file, 5), 3);
-    QCOMPARE(phraseHistory().slot(2), u"1,2,3,"_qs);
-    QCOMPARE(PickPhraseNumber(file, 5), 4);
-    QCOMPARE(phraseHistory().slot(2), u"4,"_qs);
-    QCOMPARE(PickPhraseNumber(file, 5), 1);
-    QCOMPARE(phraseHistory().slot(2), u"4,1,"_qs);
-    QCOMPARE(random.draws(), 8);
-}
-
-void TestPhrases::runsNeverRepeat_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::newRow("3") << 3;
-    QTest::newRow("5") << 5;
-    QTest::newRow("7") << 7;
-    QTest::newRow("50") << 50;
-}
-
-void TestPhrases::runsNeverRepeat()
-{
-    QFETCH(int, count);
-    MixingRandom random(count);
-    ctx->random = &random;
-    QList<int> picks;
-    for (int i = 0; i < 20 * count; ++i) {
-        const int n = PickPhraseNumber(QStringLiteral("text.tlk"), count);
-        QVERIFY(n >= 1 && n <= count);
-        picks << n;
-    }
-    // Runs of count - 1 picks, each overlapping the one before by one pick,
-    // hold no number twice.
-    const int step = count - 2;
-    for (int start = 0; start + count - 1 <= picks.size(); start += step) {
-        const QList<int> run = picks.mid(start, count - 1);
-        QCOMPARE(QSet<int>(run.begin(), run.end()).size(), run.size());
-    }
-    // And every number turns up in the long run.
-    QCOMPARE(QSet<int>(picks.begin(), picks.end()).size(), count);
-}
-
-void TestPhrases::smallFilesAlternate_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QList<float>>("draws");
-    QTest::addColumn<QList<int>>("expected");
-    QTest::newRow("one phrase") << 1 << QList<float>{0.5f} << QList<int>{1, 1, 1, 1};
-    // The second pick differs from the first; afterwards every pick differs
-    // from the one before, although the draws keep naming phrase 1.
-    QTest::newRow("two phrases, draws stuck on 1")
-        << 2 << QList<float>{0.1f} << QList<int>{1, 2, 1, 2, 1};
-    QTest::newRow("two phrases, alternating draws")
-        << 2 << QList<float>{0.1f, 0.9f} << QList<int>{1, 2, 1, 2, 1, 2};
-}
-
-void TestPhrases::smallFilesAlternate()
-{
-    QFETCH(int, count);
-    QFETCH(QList<float>, draws);
-    QFETCH(QList<int>, expected);
-    ScriptedRandom random(draws);
-    ctx->random = &random;
-    QList<int> got;
-    for (qsizetype i = 0; i < expected.size(); ++i)
-        got << PickPhraseNumber(QStringLiteral("tost.tlk"), count);
-    QCOMPARE(got, expected);
-    // The slot never grows beyond what one run needs.
-    QVERIFY(phraseHistory().slot(1).count(QLatin1Char(',')) <= 2);
-}
-
-void TestPhrases::unknownNamesShareTheSpeechSlot()
-{
-    ScriptedRandom random(drawsFor({2, 2, 3}, 3));
-    ctx->random = &random;
-    QCOMPARE(PickPhraseNumber(QStringLiteral("anekdot.tlk"), 3), 2);
-    // text.tlk sees anekdot.tlk's pick and rejects 2.
-    QCOMPARE(PickPhraseNumber(QStringLiteral("text.tlk"), 3), 3);
-    QCOMPARE(random.draws(), 3);
-}
-
-void TestPhrases::reseedsBeforeEveryDraw()
-{
-    writeTestFile(QStringLiteral("text.tlk"), "3\r\n>a\r\n>b\r\n>c\r\n");
-    phraseHistory().slot(0) = QStringLiteral("1,");
-    ScriptedRandom random(drawsFor({1, 1, 2}, 3));
-    ctx->random = &random;
-    QCOMPARE(ReadPhrase(QStringLiteral("text.tlk"), 0), u"b\r\n"_qs);
-    // One reseed when reading starts, one before each of the three draws.
-    QCOMPARE(random.reseeds(), 4);
-    QCOMPARE(random.draws(), 3);
-}
-
-QTEST_GUILESS_MAIN(TestPhrases)
+QTEST_GUILESS_MAIN(TestFormats)
 #include "tst_formats.moc"

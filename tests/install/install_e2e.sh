@@ -51,8 +51,8 @@ grep -vi "$chances" "$share/config.cfg" >"$work/rest.installed"
 grep -vi "$chances" "$user/config.cfg" >"$work/rest.user"
 cmp -s "$work/rest.installed" "$work/rest.user" || fail "the saved config.cfg lost or changed other lines"
 before=$(grep -ai '^textver=' "$share/config.cfg" | tr -d '\r')
-text=$(grep -ai '^textver=' "$user/config.cfg" | tr -d '\r')
-[ -n "$text" ] && [ "${text#*=}" -gt "${before#*=}" ] ||
+text=$(grep -a '^textver=' "$user/config.cfg" | tr -d '\r')
+[ -n "$text" ] && [ "${text#textver=}" -gt "${before#*=}" ] ||
     fail "the text chance was not saved: $before, then $text"
 close_companion
 tree >"$work/tree.after"

@@ -22,9 +22,7 @@ class ScreenshotPortal : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
 public:
-    ScreenshotPortal(QString mode, QString file) : m_mode(std::move(mode)), m_file(std::move(file))
-    {
-    }
+    QString mode, file;
 
 public slots:
     QDBusObjectPath Screenshot(const QString &parent, const QVariantMap &options,
@@ -37,25 +35,23 @@ public slots:
                              call.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_')) +
                              QLatin1Char('/') +
                              options.value(QStringLiteral("handle_token")).toString();
-        if (m_mode == QStringLiteral("silent"))
+        if (mode == QStringLiteral("silent"))
             return QDBusObjectPath(path);
         uint code = 0;
         QVariantMap results;
-        if (m_mode == QStringLiteral("deny")) {
-            code = 1;
-        } else {
-            if (m_mode == QStringLiteral("picture")) {
-                QImage img(64, 48, QImage::Format_RGB32);
-                img.fill(qRgb(200, 30, 40));
-                img.setPixel(63, 47, qRgb(1, 2, 3));
-                img.save(m_file, "PNG");
-            } else {
-                QFile f(m_file);
-                if (f.open(QIODevice::WriteOnly))
-                    f.write("not a picture");
-            }
-            results.insert(QStringLiteral("uri"), QUrl::fromLocalFile(m_file).toString());
+        if (mode == QStringLiteral("picture")) {
+            QImage img(64, 48, QImage::Format_RGB32);
+            img.fill(qRgb(200, 30, 40));
+            img.setPixel(63, 47, qRgb(1, 2, 3));
+            img.save(file, "PNG");
+        } else if (QFile f(file);
+                   mode == QStringLiteral("garbage") && f.open(QIODevice::WriteOnly)) {
+            f.write("not a picture");
         }
+        if (mode == QStringLiteral("deny"))
+            code = 1;
+        else
+            results.insert(QStringLiteral("uri"), QUrl::fromLocalFile(file).toString());
         // The answer goes out before the call's reply, as a fast portal's may.
         QDBusMessage response = QDBusMessage::createSignal(
             path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
@@ -63,10 +59,6 @@ public slots:
         QDBusConnection::sessionBus().send(response);
         return QDBusObjectPath(path);
     }
-
-private:
-    QString m_mode;
-    QString m_file;
 };
 
 } // namespace
@@ -77,7 +69,9 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.size() != 3)
         return 2;
-    ScreenshotPortal service(args[1], args[2]);
+    ScreenshotPortal service;
+    service.mode = args[1];
+    service.file = args[2];
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &service,
                             QDBusConnection::ExportAllSlots) ||

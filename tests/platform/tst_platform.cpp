@@ -1,57 +1,37 @@
 #include "core/clock.h"
 #include "platform/fakeplatform.h"
+#include "platform/portalscreencapture.h"
 #include "platform/realplatform.h"
 #include "platform/sdlaudio.h"
 #include "platform/session.h"
 #include "testsupport.h"
 
-#include <QDir>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QtEndian>
-#include <QtTest>
-#include <cmath>
 
 using namespace stak;
 
 namespace {
-
-// A mono 16-bit PCM WAV of a sine tone.
-QByteArray sineWav(int ms, int rate = 22050)
+bool portalOnTheBus()
 {
-    const int samples = rate * ms / 1000;
-    QByteArray pcm;
-    for (int i = 0; i < samples; ++i) {
-        const qint16 v = qint16(12000 * std::sin(2 * M_PI * 440 * i / rate));
-        pcm.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
-    }
-    auto le32 = [](quint32 v) {
-        QByteArray b(4, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    auto le16 = [](quint16 v) {
-        QByteArray b(2, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    QByteArray wav = "RIFF" + le32(quint32(36 + pcm.size())) + "WAVEfmt " + le32(16) + le16(1) +
-                     le16(1) + le32(quint32(rate)) + le32(quint32(rate * 2)) + le16(2) + le16(16) +
-                     "data" + le32(quint32(pcm.size())) + pcm;
-    return wav;
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered(
+        u"org.freedesktop.portal.Desktop"_qs);
 }
 
 bool allZero(const QByteArray &b)
 {
     return std::all_of(b.begin(), b.end(), [](char c) { return c == 0; });
 }
-
 } // namespace
 
+// The operating system's services, and the portal capture against a stand-in
+// portal on the private session bus this test runs on.
 class TestPlatform : public QObject
 {
     Q_OBJECT
@@ -60,167 +40,165 @@ private slots:
     {
         // SDL's disk driver writes what is played into a file.
         qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(dir.filePath(QStringLiteral("out.raw"))));
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(dir.filePath(u"out.raw"_qs)));
         QDir::setCurrent(dir.path());
+        QVERIFY2(QDBusConnection::sessionBus().isConnected(), "no session bus");
     }
 
-    void fakeAnswersFromItsScript();
-    void fakeSleepAdvancesTheClock();
-    void session_data();
-    void session();
-    void fakeExitThrows();
-    void soundReallyPlays();
-    void realScreen();
-    void russianButtons();
+    void fakePlatform()
+    {
+        FakePlatform fake;
+        FakeClock clock;
+        fake.clock = &clock;
+        int yields = 0;
+        fake.onYield = [&] { ++yields; };
+        // Boxes answer from the script, then with their first button.
+        fake.answers = {MsgAnswer::No};
+        QCOMPARE(fake.messageBox(u"a"_qs, MsgButtons::YesNo, u"t"_qs, false), MsgAnswer::No);
+        QCOMPARE(fake.messageBox(u"b"_qs, MsgButtons::YesNo, std::nullopt, false), MsgAnswer::Yes);
+        QCOMPARE(fake.messageBox(u"c"_qs, MsgButtons::Ok, QString(), true), MsgAnswer::Ok);
+        QCOMPARE(fake.boxes.size(), 3);
+        QCOMPARE(fake.boxes[0].title, std::optional<QString>(u"t"_qs));
+        QVERIFY(!fake.boxes[1].title.has_value() && fake.boxes[2].foreground);
+        // Every box is a yield point, like every pump.
+        fake.processEvents();
+        QCOMPARE(yields, 4);
+        QCOMPARE(fake.eventPumps, 1);
+        // Sleeps move the clock on; a frame's wait goes to its due time, and
+        // one already past does not go back.
+        const QDateTime start = clock.now();
+        fake.sleep(1500);
+        fake.sleep(-20);
+        fake.waitUntil(start.addMSecs(1517));
+        fake.waitUntil(start.addMSecs(1510));
+        QCOMPARE(fake.sleeps, (QList<int>{1500, -20}));
+        QCOMPARE(fake.frameWaits, (QList<qint64>{17, -7}));
+        QCOMPARE(start.msecsTo(clock.now()), 1517);
+    }
+
+    void session_data()
+    {
+        // The environment: XDG_SESSION_TYPE; WAYLAND_DISPLAY, DISPLAY and
+        // QT_QPA_PLATFORM set or not.
+        QTest::addColumn<SessionEnvironment>("env");
+        QTest::addColumn<bool>("waylandSession");
+        QTest::addColumn<bool>("throughXWayland");
+        using E = SessionEnvironment;
+        tableRow("X11", E{"x11", false, true, false}, false, false);
+        tableRow("GNOME on Wayland", E{"wayland", true, true, false}, true, true);
+        tableRow("type only", E{"wayland", false, true, false}, true, true);
+        tableRow("display only", E{"", true, true, false}, true, true);
+        tableRow("no XWayland", E{"wayland", true, false, false}, true, false);
+        tableRow("plugin chosen", E{"wayland", true, true, true}, true, false);
+        tableRow("console", E{"tty", false, false, false}, false, false);
+    }
+    void session()
+    {
+        QFETCH(SessionEnvironment, env);
+        QFETCH(bool, waylandSession);
+        QFETCH(bool, throughXWayland);
+        QCOMPARE(isWaylandSession(env), waylandSession);
+        QCOMPARE(runsThroughXWayland(env), throughXWayland);
+    }
+
+    void soundReallyPlays()
+    {
+        // 300 ms of a square wave.
+        QByteArray tone;
+        for (int i = 0; i < 1200; ++i)
+            tone += "\x20\xE0";
+        // The format's bytes a second and bytes a frame.
+        QByteArray wav = wavFile(wavFormat(1, 1, 8000, 8) + wavChunk("data", tone));
+        wav[28] = char(8000 & 0xff), wav[29] = char(8000 >> 8), wav[32] = 1;
+        writeTestFile(u"wav/beep.wav"_qs, wav);
+        plant(u"pipe.wav"_qs, Planted::Fifo);
+        SdlAudio audio;
+        // A missing file plays nothing and returns at once; nor does anything
+        // else that cannot be a sound block or fill the memory.
+        QElapsedTimer t;
+        t.start();
+        for (const char *name : {"wav\\missing.wav", "pipe.wav", "/dev/zero", "wav"})
+            audio.play(QLatin1String(name), true);
+        audio.musicPlay(u"/dev/zero"_qs);
+        QVERIFY(t.elapsed() < 1000);
+        QThread::msleep(150);
+        QFile out(dir.filePath(u"out.raw"_qs));
+        QVERIFY2(out.open(QIODevice::ReadOnly), "the disk audio driver wrote nothing");
+        QVERIFY(allZero(out.readAll()));
+        // Played and waited for, through a Windows-style path in other letters.
+        t.restart();
+        audio.play(u".\\WAV\\Beep.WAV"_qs, true);
+        QVERIFY(t.elapsed() >= 250);
+        QThread::msleep(150);
+        QVERIFY(!allZero(out.readAll()));
+    }
+
+    void capture_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("picture");
+        tableRow("picture", "picture", true);
+        tableRow("refused", "deny", false);
+        tableRow("no answer", "silent", false);
+        tableRow("not a picture", "garbage", false);
+        tableRow("no portal", "", false);
+    }
+    void capture()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, picture);
+        const QString file = dir.filePath(mode + u".png"_qs);
+        QProcess portal;
+        if (!mode.isEmpty()) {
+            portal.start(QStringLiteral(FAKE_PORTAL), {mode, file});
+            QVERIFY(portal.waitForStarted());
+            QTRY_VERIFY(portalOnTheBus());
+        }
+        QElapsedTimer t;
+        t.start();
+        // One screen, the whole desktop: the picture as it came.
+        const QImage shot = PortalScreenCapture(1500).capture({0, 0, 64, 48}, {{0, 0, 64, 48}});
+        const qint64 took = t.elapsed();
+        QCOMPARE(!shot.isNull(), picture);
+        QVERIFY(!picture ||
+                (shot.size() == QSize(64, 48) && shot.pixel(0, 0) == qRgb(200, 30, 40) &&
+                 shot.pixel(63, 47) == qRgb(1, 2, 3)));
+        // Only a portal that never answers makes the capture wait its time out.
+        QVERIFY2(mode == u"silent"_qs ? took >= 1500 && took < 5000 : took < 1500,
+                 qPrintable(QString::number(took)));
+        // The portal's file is ours to remove, picture or not.
+        QVERIFY(!QFile::exists(file));
+        if (mode.isEmpty())
+            return;
+        portal.kill();
+        portal.waitForFinished();
+        QCOMPARE(portal.readAllStandardOutput(), QByteArray("parent= interactive=false\n"));
+        QTRY_VERIFY(!portalOnTheBus());
+    }
+
+    void realScreen()
+    {
+        RealPlatform real;
+        const QRect screen = real.screens().value(0);
+        QVERIFY(!screen.isEmpty());
+        QCOMPARE(real.captureScreen(screen).deviceIndependentSize().toSize(), screen.size());
+        QVERIFY(real.tempFolder().endsWith(u'/') && QDir(real.tempFolder()).exists());
+        QVERIFY(!real.screenFonts().isEmpty());
+    }
+
+    void russianButtons()
+    {
+        // Whatever the system's language, Qt's own buttons speak Russian.
+        QLocale::setDefault(QLocale::English);
+        QVERIFY(installQtTranslations(*qApp));
+        QMessageBox box(QMessageBox::NoIcon, u"t"_qs, u"?"_qs, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), u"&Да"_qs);
+        QCOMPARE(box.button(QMessageBox::No)->text(), u"&Нет"_qs);
+    }
 
 private:
     QTemporaryDir dir;
 };
-
-void TestPlatform::fakeAnswersFromItsScript()
-{
-    FakePlatform fake;
-    int yields = 0;
-    fake.onYield = [&] { ++yields; };
-    fake.answers = {MsgAnswer::No};
-    QCOMPARE(fake.messageBox(u"a"_qs, MsgButtons::YesNo, u"t"_qs, false), MsgAnswer::No);
-    // An empty script presses the first button.
-    QCOMPARE(fake.messageBox(u"b"_qs, MsgButtons::YesNo, std::nullopt, false), MsgAnswer::Yes);
-    QCOMPARE(fake.messageBox(u"c"_qs, MsgButtons::Ok, QString(), true), MsgAnswer::Ok);
-    QCOMPARE(fake.boxes.size(), 3);
-    QCOMPARE(fake.boxes[0].title, std::optional<QString>(u"t"_qs));
-    QVERIFY(!fake.boxes[1].title.has_value());
-    QVERIFY(fake.boxes[2].foreground);
-    // Every box is a yield point, like every pump.
-    fake.processEvents();
-    QCOMPARE(yields, 4);
-    QCOMPARE(fake.eventPumps, 1);
-}
-
-void TestPlatform::fakeSleepAdvancesTheClock()
-{
-    FakePlatform fake;
-    FakeClock clock;
-    fake.clock = &clock;
-    const QDateTime start = clock.now();
-    fake.sleep(1500);
-    fake.sleep(-20);
-    QCOMPARE(fake.sleeps, (QList<int>{1500, -20}));
-    QCOMPARE(start.msecsTo(clock.now()), 1500);
-    // A frame's wait goes to its due time; one already past does not go back.
-    fake.waitUntil(start.addMSecs(1517));
-    fake.waitUntil(start.addMSecs(1510));
-    QCOMPARE(fake.frameWaits, (QList<qint64>{17, -7}));
-    QCOMPARE(start.msecsTo(clock.now()), 1517);
-}
-
-void TestPlatform::session_data()
-{
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<bool>("wayland");
-    QTest::addColumn<bool>("x11");
-    QTest::addColumn<bool>("chosen");
-    QTest::addColumn<bool>("waylandSession");
-    QTest::addColumn<bool>("throughXWayland");
-    QTest::newRow("X11") << QByteArray("x11") << false << true << false << false << false;
-    QTest::newRow("GNOME on Wayland")
-        << QByteArray("wayland") << true << true << false << true << true;
-    QTest::newRow("type only") << QByteArray("wayland") << false << true << false << true << true;
-    QTest::newRow("display only") << QByteArray() << true << true << false << true << true;
-    QTest::newRow("no XWayland") << QByteArray("wayland") << true << false << false << true
-                                 << false;
-    QTest::newRow("plugin chosen")
-        << QByteArray("wayland") << true << true << true << true << false;
-    QTest::newRow("console") << QByteArray("tty") << false << false << false << false << false;
-}
-
-void TestPlatform::session()
-{
-    QFETCH(QByteArray, type);
-    QFETCH(bool, wayland);
-    QFETCH(bool, x11);
-    QFETCH(bool, chosen);
-    QFETCH(bool, waylandSession);
-    QFETCH(bool, throughXWayland);
-    const SessionEnvironment env{type, wayland, x11, chosen};
-    QCOMPARE(isWaylandSession(env), waylandSession);
-    QCOMPARE(runsThroughXWayland(env), throughXWayland);
-}
-
-void TestPlatform::fakeExitThrows()
-{
-    FakePlatform fake;
-    try {
-        fake.exitProgram(3);
-        QFAIL("exitProgram returned");
-    } catch (const ProgramExit &e) {
-        QCOMPARE(e.code, 3);
-    }
-}
-
-void TestPlatform::soundReallyPlays()
-{
-    QDir(dir.path()).mkpath(QStringLiteral("wav"));
-    QFile wav(dir.filePath(QStringLiteral("wav/beep.wav")));
-    QVERIFY(wav.open(QIODevice::WriteOnly));
-    wav.write(sineWav(300));
-    wav.close();
-
-    const QString out = dir.filePath(QStringLiteral("out.raw"));
-    {
-        SdlAudio audio;
-        // A missing file plays nothing and returns at once.
-        QElapsedTimer t;
-        t.start();
-        audio.play(QStringLiteral("wav\\missing.wav"), true);
-        QVERIFY(t.elapsed() < 1000);
-        QThread::msleep(150);
-        QFile silent(out);
-        QVERIFY2(silent.open(QIODevice::ReadOnly), "the disk audio driver wrote nothing");
-        const qint64 silentSize = silent.size();
-        QVERIFY(allZero(silent.readAll()));
-        // Nothing else that cannot be a sound blocks or fills the memory.
-        plant(QStringLiteral("pipe.wav"), Planted::Fifo);
-        t.restart();
-        for (const char *name : {"pipe.wav", "/dev/zero", "wav"})
-            audio.play(QLatin1String(name), true);
-        audio.musicPlay(QStringLiteral("/dev/zero"));
-        QVERIFY(t.elapsed() < 1000);
-
-        // Played and waited for, through a Windows-style path in other letters.
-        t.restart();
-        audio.play(QStringLiteral(".\\WAV\\Beep.WAV"), true);
-        QVERIFY(t.elapsed() >= 250);
-        QThread::msleep(150);
-        QFile loud(out);
-        QVERIFY(loud.open(QIODevice::ReadOnly));
-        loud.seek(silentSize);
-        const QByteArray played = loud.readAll();
-        QVERIFY(!allZero(played));
-    }
-}
-
-void TestPlatform::realScreen()
-{
-    RealPlatform real;
-    const QRect screen = real.screens().value(0);
-    QVERIFY(!screen.isEmpty());
-    const QImage shot = real.captureScreen(screen);
-    QCOMPARE(shot.deviceIndependentSize().toSize(), screen.size());
-    QVERIFY(real.tempFolder().endsWith(QLatin1Char('/')));
-    QVERIFY(QDir(real.tempFolder()).exists());
-    QVERIFY(!real.screenFonts().isEmpty());
-}
-
-void TestPlatform::russianButtons()
-{
-    // Whatever the system's language, Qt's own buttons speak Russian.
-    QLocale::setDefault(QLocale::English);
-    QVERIFY(installQtTranslations(*qApp));
-    QMessageBox box(QMessageBox::NoIcon, u"t"_qs, u"?"_qs, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(box.button(QMessageBox::Yes)->text(), u"&Да"_qs);
-    QCOMPARE(box.button(QMessageBox::No)->text(), u"&Нет"_qs);
-}
 
 QTEST_MAIN(TestPlatform)
 #include "tst_platform.moc"

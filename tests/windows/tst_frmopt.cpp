@@ -107,17 +107,17 @@ void TestOptions::saving_data()
     QTest::addColumn<QList<int>>("stored");
     QTest::addColumn<QStringList>("written");
     QTest::newRow("60 60 60") << "" << QList<int>{60, 60, 60} << QList<int>{33, 33, 33}
-                              << QStringList{"TextVer=33", "TostVer=33", "VoiceVer=33"};
+                              << QStringList{"textver=33", "tostver=33", "voicever=33"};
     QTest::newRow("total of 100 stays") << "" << QList<int>{50, 50, 0} << QList<int>{50, 50, 0}
-                                        << QStringList{"TostVer=50", "VoiceVer=0"};
+                                        << QStringList{"tostver=50", "voicever=0"};
     QTest::newRow("100 100 100") << "" << QList<int>{100, 100, 100} << QList<int>{33, 33, 33}
-                                 << QStringList{"TextVer=33", "TostVer=33", "VoiceVer=33"};
+                                 << QStringList{"textver=33", "tostver=33", "voicever=33"};
     QTest::newRow("70 40 0") << "" << QList<int>{70, 40, 0} << QList<int>{63, 36, 0}
-                             << QStringList{"TextVer=63", "TostVer=36", "VoiceVer=0"};
+                             << QStringList{"textver=63", "tostver=36", "voicever=0"};
     QTest::newRow("stored 50 60 20, untouched")
         << "textver=50\r\ntostver=60\r\nvoicever=20\r\n"
         << QList<int>{} << QList<int>{38, 46, 15}
-        << QStringList{"TextVer=38", "TostVer=46", "VoiceVer=15"};
+        << QStringList{"textver=38", "tostver=46", "voicever=15"};
     QTest::newRow("no change") << "" << QList<int>{} << QList<int>{50, 30, 20} << QStringList{};
     QTest::newRow("beyond the bars, untouched")
         << "BaseIntervalFrom=3\r\nBaseIntervalTo=7\r\ntextver=-5\r\nrandompic=30\r\n"
@@ -236,7 +236,7 @@ void TestOptions::randomPictureOff()
     QVERIFY(!o.HScroll4->isEnabled());
     QTest::mouseClick(o.Command3, Qt::LeftButton);
     QCOMPARE(settings().randompic, 0);
-    QVERIFY(config().contains("RandomPic=0\r\n"));
+    QVERIFY(config().contains("randompic=0\r\n"));
 }
 
 void TestOptions::failuresAreTold()

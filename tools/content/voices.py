@@ -4,9 +4,14 @@
 Reads tools/content/voices.txt (format described at its top) and speaks every
 phrase with Festival's Russian voice msu_ru_nsh (Debian packages festival and
 festvox-ru), or with espeak-ng's Russian voice where a block asks for it. A
-phrase may be cut into parts with "||": each part is spoken on its own and
-the parts are joined with silence, so an anecdote gets a real pause before
-its punchline. Then sox (optional effects, trimmed silence, a short fade,
+phrase may be cut into parts with "||" and "|": each part is spoken on its
+own and the parts are joined with silence, so an anecdote gets a real pause
+before its punchline ("||") and a short one where the other speaker takes
+over ("|"). A part that starts with ">" belongs to the second speaker: sox
+changes its pitch and pace (fx2:), so a dialogue is heard as two people.
+Festival's unit-selection voice joins recorded units as they are (it ignores
+Duration_Stretch and the intonation targets), so the change is made by sox
+after the voice. Then sox (optional effects, trimmed silence, a short fade,
 mono 16-bit PCM at 16000 Hz or at the rate the block asks for). Finally
 sound.tlk in the program's phrase file format: the count, then for every
 phrase a ">" line with the WAV name and its caption lines; Windows-1251,
@@ -26,7 +31,7 @@ import tempfile
 
 from build_texts import to_windows
 
-KEYS = ("say:", "opt:", "fx:", "rate:", "voice:", "pause:")
+KEYS = ("say:", "opt:", "fx:", "fx2:", "rate:", "voice:", "pause:", "turn:")
 VOICES = ("festival", "espeak")
 MAX_INNER_PAUSE = 0.4
 # Letters and marks Festival's Russian voice reads; anything else in a say:
@@ -43,8 +48,9 @@ def parse(path):
                 continue
             if line.startswith("[") and line.endswith("]"):
                 blocks.append({"file": line[1:-1], "say": "", "opt": "", "fx": "",
-                               "rate": "16000", "voice": "festival", "pause": "0.9",
-                               "caption": [], "line": number})
+                               "fx2": "pitch 500 tempo 1.05", "rate": "16000", "voice": "festival",
+                               "pause": "0.9", "turn": "0.45", "caption": [],
+                               "line": number})
             elif not blocks:
                 sys.exit("voices.txt: text before the first [file.wav]")
             elif line.startswith(KEYS):
@@ -63,7 +69,19 @@ def parse(path):
             # without the quotation marks and the dialogue dashes.
             text = " ".join(b["caption"])
             b["say"] = re.sub(r"[«»\"]", "", text).replace(" - ", ", ")
-        b["parts"] = [p.strip() for p in b["say"].split("||")]
+        # "||" and "|" between the parts; the silence before every part but
+        # the first, and who says it.
+        pieces = re.split(r"(\|\|?)", b["say"])
+        b["parts"], b["gaps"], b["second"] = [], [], []
+        for i, piece in enumerate(pieces):
+            if i % 2:
+                b["gaps"].append(b["pause"] if piece == "||" else b["turn"])
+                continue
+            piece = piece.strip()
+            b["second"].append(piece.startswith(">"))
+            b["parts"].append(piece[1:].strip() if piece.startswith(">") else piece)
+        if b["file"].startswith("anek_") and "||" not in b["say"]:
+            sys.exit("%s: an anecdote needs its pause before the punchline (||)" % where)
         if b["voice"] == "festival":
             if b["opt"]:
                 sys.exit("%s: opt: is for voice: espeak only" % where)
@@ -118,6 +136,10 @@ def finish(block, tmp, out):
         sox(raw, "-r", "16000", "-c", "1", trimmed,
             "silence", "-l", "1", "0.02", "0.5%", "-1", str(MAX_INNER_PAUSE), "0.5%",
             "reverse", "silence", "1", "0.02", "0.5%", "reverse")
+        if block["second"][i]:
+            second = trimmed + ".second.wav"
+            sox(trimmed, second, *shlex.split(block["fx2"]))
+            trimmed = second
         parts.append(trimmed)
     joined = os.path.join(tmp, "%s.joined.wav" % block["file"])
     if len(parts) == 1:
@@ -125,9 +147,9 @@ def finish(block, tmp, out):
     else:
         # Every part but the first starts after the pause before it.
         padded = [parts[0]]
-        for p in parts[1:]:
+        for p, gap in zip(parts[1:], block["gaps"]):
             q = p + ".pad.wav"
-            sox(p, q, "pad", block["pause"], "0")
+            sox(p, q, "pad", gap, "0")
             padded.append(q)
         sox(*padded, joined)
     effects = os.path.join(tmp, "%s.fx.wav" % block["file"])

@@ -8,7 +8,7 @@ PACKAGES="build-essential cmake pkg-config qt6-base-dev libsdl2-dev libsdl2-mixe
   desktop-file-utils appstream man-db dpkg-dev file
   libbenchmark-dev clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils x11-xserver-utils openbox wmctrl imagemagick fonts-dejavu-core fonts-liberation2
-  espeak-ng sox libsox-fmt-mp3 lame python3 dbus-daemon weston qt6-wayland bc
+  espeak-ng festival festvox-ru sox libsox-fmt-mp3 lame python3 dbus-daemon weston qt6-wayland bc
   qt6-translations-l10n libxcb1-dev"
 missing=
 for p in $PACKAGES; do

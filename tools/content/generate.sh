@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the default content folder again from the sources beside this script:
 # the texts (UTF-8 sources under src/ -> Windows-1251 with CR LF), the voice
-# phrases (espeak-ng + sox), the signals and the title tune (Python + lame) and
+# phrases (Festival's Russian voice + sox), the signals and the title tune (Python + lame) and
 # the pictures (a small Qt program). The results are committed, so the program
 # never needs this script; scripts/setup.sh installs everything it uses.
 set -e

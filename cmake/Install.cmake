@@ -2,6 +2,7 @@
 # (cpack -G DEB): the two programs, the default content they fall back to, the
 # menu entry with its icons, the AppStream metainfo and the manual pages.
 install(TARGETS stakanych stakanych-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS stakanych-audio LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/stakanych)
 install(DIRECTORY content/ DESTINATION ${CMAKE_INSTALL_DATADIR}/stakanych)
 install(FILES data/ru.stakanych.stakanych.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

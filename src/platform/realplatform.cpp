@@ -5,7 +5,7 @@
 #include "core/picture.h"
 #include "core/screens.h"
 #include "platform/screencapture.h"
-#include "platform/sdlaudio.h"
+#include "platform/audioplayer.h"
 #include "platform/session.h"
 
 #include <QApplication>
@@ -45,7 +45,7 @@ bool installQtTranslations(QCoreApplication &app)
     return QCoreApplication::installTranslator(translator);
 }
 
-RealPlatform::RealPlatform() : m_audio(std::make_unique<SdlAudio>()) {}
+RealPlatform::RealPlatform() : m_audio(std::make_unique<AudioPlayer>()) {}
 
 RealPlatform::~RealPlatform() = default;
 

@@ -10,7 +10,7 @@ class QCoreApplication;
 
 namespace stak {
 
-class SdlAudio;
+class AudioPlayer;
 class ScreenCapture;
 
 // Qt's own texts (the buttons of message boxes, the menus of text boxes) in
@@ -57,7 +57,7 @@ private:
     void presentWindows(int budgetMs);
 
     static constexpr int kPresentBudgetMs = 1000;
-    std::unique_ptr<SdlAudio> m_audio;
+    std::unique_ptr<AudioPlayer> m_audio;
     std::unique_ptr<ScreenCapture> m_capture; // chosen at the first capture
     QPointer<QWidget> m_mainWindow;
 };

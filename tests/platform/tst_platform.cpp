@@ -2,7 +2,7 @@
 #include "platform/fakeplatform.h"
 #include "platform/portalscreencapture.h"
 #include "platform/realplatform.h"
-#include "platform/sdlaudio.h"
+#include "platform/audioplayer.h"
 #include "platform/session.h"
 #include "testsupport.h"
 
@@ -112,7 +112,12 @@ private slots:
         wav[28] = char(8000 & 0xff), wav[29] = char(8000 >> 8), wav[32] = 1;
         writeTestFile(u"wav/beep.wav"_qs, wav);
         plant(u"pipe.wav"_qs, Planted::Fifo);
-        SdlAudio audio;
+        // Without its module the player is silent and says why, once.
+        AudioPlayer none(dir.filePath(u"nowhere/stakanych-audio.so"_qs));
+        none.play(u"wav/beep.wav"_qs, true);
+        none.musicPlay(u"wav/beep.wav"_qs);
+        QVERIFY(none.silenceReason().contains(u"cannot be loaded"_qs));
+        AudioPlayer audio(QStringLiteral(STAK_AUDIO_MODULE));
         // A missing file plays nothing and returns at once; nor does anything
         // else that cannot be a sound block or fill the memory.
         QElapsedTimer t;

@@ -69,22 +69,21 @@ void TestChecker::reports_data()
         QTest::newRow(name) << file << text << expected;
     };
     // Scenarios: every *.scn and button*.but, with the command table.
-    row("unknown command", "run.scn", "msg a\r\nFoo bar\r\nsleep\t5",
-        {"run.scn:2: неизвестная команда \"foo\"", "run.scn:3: неизвестная команда \"sleep\t5\""});
+    row("unknown commands, missing files, files that do not decode", "run.scn",
+        "Foo bar\r\nsleep\t5\r\npic no.bmp\r\n\r\nwavs wav\\no.wav\r\ntoonminipic x.gif\r\n"
+        "include no.txt\r\nwavs\r\npaint run.scn\r\nplaysound alk1.bmp",
+        {"run.scn:1: неизвестная команда \"foo\"", "run.scn:2: неизвестная команда \"sleep\t5\"",
+         "run.scn:3: pic: нет файла \"no.bmp\"", "run.scn:5: wavs: нет файла \"wav\\no.wav\"",
+         "run.scn:6: toonminipic: нет файла \"x.gif\"", "run.scn:7: include: нет файла \"no.txt\"",
+         "run.scn:8: wavs: не указан файл",
+         "run.scn:9: paint: \"run.scn\" не читается как картинка BMP, JPEG или GIF",
+         "run.scn:10: playsound: звук \"alk1.bmp\" не сыграет: это не WAV-файл (нет заголовка "
+         "RIFF/WAVE)"});
     row("arguments", "button2.but", "sleep x\r\npicx\r\ngluk 1e3\r\nshowbutton 7",
         {"button2.but:1: sleep: \"x\" - не целое число",
          "button2.but:2: picx: \"\" - не целое число",
          "button2.but:3: gluk: \"1e3\" - не целое число",
          "button2.but:4: showbutton: кнопки с номером \"7\" нет (бывают 1..5)"});
-    row("missing files", "run.scn",
-        "pic no.bmp\r\n\r\nwavs wav\\no.wav\r\ntoonminipic x.gif\r\ninclude no.txt\r\nwavs",
-        {"run.scn:1: pic: нет файла \"no.bmp\"", "run.scn:3: wavs: нет файла \"wav\\no.wav\"",
-         "run.scn:4: toonminipic: нет файла \"x.gif\"", "run.scn:5: include: нет файла \"no.txt\"",
-         "run.scn:6: wavs: не указан файл"});
-    row("files that do not decode", "run.scn", "paint run.scn\r\nplaysound alk1.bmp",
-        {"run.scn:1: paint: \"run.scn\" не читается как картинка BMP, JPEG или GIF",
-         "run.scn:2: playsound: звук \"alk1.bmp\" не сыграет: это не WAV-файл (нет заголовка "
-         "RIFF/WAVE)"});
     row("voice phrases beyond sound.tlk; a network path plays a random one", "run.scn",
         "basevoice 4\r\nplaysound \\\\9\r\nbasevoice 0\r\nplaysound \\\\ 8\r\n"
         "playsound \\\\srv\\a.wav",

@@ -1,5 +1,6 @@
 #include "core/appcontext.h"
 #include "core/random.h"
+#include "formats/dates.h"
 #include "formats/phrases.h"
 #include "formats/userbuttons.h"
 #include "formats/wavfile.h"
@@ -237,6 +238,58 @@ private slots:
         const auto got = WavProblem(bytes);
         QCOMPARE(got.has_value(), !problem.isEmpty());
         QVERIFY2(!got || got->contains(problem), qPrintable(got.value_or(QString())));
+    }
+
+    void countdown_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("text");
+        const auto row = [](int day, int month, int h, int m, const char *text) {
+            QTest::addRow("%d.%d. %d:%02d", day, month, h, m)
+                << QDateTime(QDate(2003, month, day), QTime(h, m)) << QString::fromUtf8(text);
+        };
+        row(31, 12, 0, 0, "> До нового года - 23 час. 60 мин. <");
+        row(31, 12, 23, 59, "> До нового года - 0 час. 1 мин. <");
+        row(31, 12, 22, 15, "> До нового года - 1 час. 45 мин. <");
+        row(12, 12, 10, 0, "До нового года - 19 дней");
+        row(26, 12, 10, 0, "До нового года - 5 дней");
+        row(27, 12, 10, 0, "До нового года - 4 дня");
+        row(29, 12, 10, 0, "До нового года - 2 дня");
+        row(30, 12, 10, 0, "До нового года - 1 день");
+        row(11, 12, 23, 59, "");
+        row(31, 1, 0, 0, "");
+    }
+    void countdown()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, text);
+        QCOMPARE(CountdownText(now), text);
+    }
+
+    void holiday_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char *name, const char *list, QDate day, const char *text) {
+            QTest::newRow(name) << QString::fromUtf8(list) << day << QString::fromUtf8(text);
+        };
+        // The key is day, month and a blank.
+        const char *list = "11-1 Одиннадцатое\r\n1-12 Декабрь\r\n1-1 Новый год\r\n";
+        row("1 January is not 11 January or 1 December", list, {2004, 1, 1}, "Новый год");
+        row("11 January", list, {2004, 1, 11}, "Одиннадцатое");
+        row("no line", list, {2004, 5, 5}, "");
+        row("line break in any case", "7-1 Рождество%BR%Христово\r\n", {2004, 1, 7},
+            "Рождество\r\nХристово");
+        row("first of two lines", "8-3 Первая\r\n8-3 Вторая\r\n", {2004, 3, 8}, "Первая");
+        row("key needs its blank", "8-3Первая\r\n8-31 Нет\r\n", {2004, 3, 8}, "");
+    }
+    void holiday()
+    {
+        QFETCH(QString, list);
+        QFETCH(QDate, day);
+        QFETCH(QString, text);
+        QCOMPARE(HolidayLine(list, day), text);
     }
 
 private:

@@ -1,0 +1,308 @@
+#include "testcontext.h"
+
+#include "widgets/picturebox.h"
+#include "windows/frm1.h"
+#include "windows/frmabout.h"
+#include "windows/frmopt.h"
+#include "windows/options.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace stak;
+
+// The start dialog, the readme window and the options dialog.
+class TestStartWindows : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestContext> ctx;
+
+    // config.cfg with these entries, loaded into the settings.
+    void configure(const QString &entries)
+    {
+        ctx->write("config.cfg", "; mine\r\n[Stakanych]\r\n" + entries);
+        LoadSettings();
+    }
+    QString config() const
+    {
+        QFile f(ctx->dir.filePath("config.cfg"));
+        return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    }
+    static QList<int> numbers(const QString &text)
+    {
+        QList<int> n;
+        for (const QString &word : text.split(' ', Qt::SkipEmptyParts))
+            n << word.toInt();
+        return n;
+    }
+
+private slots:
+    void init() { ctx = std::make_unique<TestContext>(); }
+    void cleanup() { ctx.reset(); }
+
+    void startDialogShowsTheDay()
+    {
+        ctx->write("date.tlk", "1-12 Декабрь\r\n31-12 Канун%BR%года\r\n31-12 Второй\r\n");
+        ctx->clock.set(QDateTime(QDate(2003, 12, 31), QTime(22, 15)));
+        Frm1 f({});
+        f.Form_Load();
+        QCOMPARE(f.Label3->text(), "> До нового года - 1 час. 45 мин. <");
+        QCOMPARE(f.holidayText(), "Канун\r\nгода");
+        QCOMPARE(f.Text1->toPlainText(), "Канун\nгода");
+    }
+
+    void scenarioChoice_data()
+    {
+        QTest::addColumn<QString>("configured");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("extraItem");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("exescript");
+        QTest::addColumn<bool>("wife"); // zhena.tut in the temporary folder
+        const auto row = [](const char *name, const char *configured, const char *commandLine,
+                            const char *extraItem, int selected, const char *exescript,
+                            bool wife = false) {
+            QTest::newRow(name) << configured << commandLine << extraItem << selected << exescript
+                                << wife;
+        };
+        row("interactive", "", "", "", 0, "");
+        row("configured in other case", "B.SCN", "", "", 2, "b.scn", true);
+        row("configured elsewhere", "far/away.scn", "", "", 0, "far/away.scn");
+        row("command line wins", "b.scn", "my run.scn", "my run.scn", 3, "my run.scn");
+        row("blank command line", "", "   ", "", 0, "");
+    }
+    void scenarioChoice()
+    {
+        QFETCH(QString, configured);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, extraItem);
+        QFETCH(int, selected);
+        QFETCH(QString, exescript);
+        QFETCH(bool, wife);
+        for (const char *name : {"b.scn", "A.scn", "notes.txt"})
+            ctx->write(name, {});
+        ctx->write("config.cfg", "[Stakanych]\r\nexescript=" + configured + "\r\nquake=7\r\n");
+        if (wife)
+            writeTestFile(ctx->fake.tempFolder() + "zhena.tut", {});
+        Frm1 f(commandLine);
+        f.Form_Load();
+        QStringList items{"Нет сценария", "A.scn", "b.scn"}, shown;
+        if (!extraItem.isEmpty())
+            items << extraItem;
+        for (int i = 0; i < f.Combo1->count(); ++i)
+            shown << f.Combo1->itemText(i);
+        QCOMPARE(shown, items);
+        QCOMPARE(f.Combo1->currentIndex(), selected);
+        QCOMPARE(settings().exescript, exescript);
+        QCOMPARE(f.Label1->text(),
+                 selected ? "Режим сценария: " + exescript : "Интерактивный режим");
+        QCOMPARE(settings().quake, 7); // the rest of the settings loaded too
+        QCOMPARE(ctx->fake.boxes.size(), wife ? 1 : 0);
+        if (wife) {
+            QCOMPARE(ctx->fake.boxes[0].prompt, "Так у тебя жена дома? Ниче, ругаться не будет?");
+            QCOMPARE(ctx->fake.boxes[0].title, std::optional<QString>("Жена дома"));
+        }
+        // "Нет сценария" again: interactive mode.
+        f.Combo1->setCurrentIndex(0);
+        emit f.Combo1->activated(0);
+        QCOMPARE(settings().exescript, QString());
+        QCOMPARE(f.Label1->text(), "Интерактивный режим");
+    }
+
+    void readmeDocuments()
+    {
+        FrmAbout about;
+        about.Form_Load();
+        QCOMPARE(about.Text1->toPlainText(), QString()); // no readme.txt
+        QVERIFY(about.Option1[0]->isChecked());
+        ctx->write("tips.txt", "Совет первый\r\nСовет второй\r\n");
+        QTest::mouseClick(about.Option1[3], Qt::LeftButton);
+        QCOMPARE(about.Text1->toPlainText(), "Совет первый\nСовет второй\n");
+        QTest::mouseClick(about.Option1[1], Qt::LeftButton); // no ovodke.txt
+        QCOMPARE(about.Text1->toPlainText(), "Совет первый\nСовет второй\n");
+    }
+
+    void optionsOpenAndSave_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("shown");   // Text1, Text2, Text4(0..2), Text5
+        QTest::addColumn<QString>("chances"); // set before saving; empty: untouched
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("written"); // the lines of config.cfg that changed
+        const auto row = [](const char *name, const char *entries, const char *shown,
+                            const char *chances, const char *stored, const char *written) {
+            QTest::newRow(name) << entries << shown << chances << stored << written;
+        };
+        const char *defaults = "50 60 50 30 20 0", *thirds = "textver=33 tostver=33 voicever=33";
+        row("no change", "", defaults, "", "50 30 20", "");
+        row("60 60 60", "", defaults, "60 60 60", "33 33 33", thirds);
+        row("100 100 100", "", defaults, "100 100 100", "33 33 33", thirds);
+        row("70 40 0", "", defaults, "70 40 0", "63 36 0", "textver=63 tostver=36 voicever=0");
+        row("total of 100 stays", "", defaults, "50 50 0", "50 50 0", "tostver=50 voicever=0");
+        row("stored 50 60 20, untouched", "textver=50\r\ntostver=60\r\nvoicever=20\r\n",
+            "50 60 50 60 20 0", "", "38 46 15", "textver=38 tostver=46 voicever=15");
+        row("lowest bar values, own picture",
+            "BaseIntervalFrom=10\r\nBaseIntervalTo=10\r\ntextver=0\r\n"
+            "randompic=1\r\nmypic=a.bmp\r\n",
+            "10 10 0 30 20 1", "", "0 30 20", "");
+        row("beyond the bars, untouched",
+            "BaseIntervalFrom=3\r\nBaseIntervalTo=7\r\ntextver=-5\r\nrandompic=30\r\n",
+            "3 7 -5 30 20 30", "", "-5 30 20", "");
+    }
+    void optionsOpenAndSave()
+    {
+        QFETCH(QString, entries);
+        QFETCH(QString, shown);
+        QFETCH(QString, chances);
+        QFETCH(QString, stored);
+        QFETCH(QString, written);
+        configure(entries);
+        const QStringList before = config().split("\r\n");
+        const Settings was = settings();
+        FrmOpt o(nullptr);
+        o.Form_Load();
+        QStringList texts;
+        for (QLineEdit *t : {o.Text1, o.Text2, o.Text4[0], o.Text4[1], o.Text4[2], o.Text5})
+            texts << t->text();
+        QCOMPARE(texts.join(' '), shown);
+        const bool ownPicture = was.mypic != "alk1.bmp";
+        QCOMPARE(o.Check1->isChecked(), ownPicture);
+        QCOMPARE(o.Text3->isEnabled() && o.Command1->isEnabled(), ownPicture);
+        QCOMPARE(o.Text3->text(), was.mypic);
+        QCOMPARE(o.HScroll4->isEnabled(), was.randompic != 0);
+
+        const QList<int> bars = numbers(chances);
+        for (int i = 0; i < bars.size(); ++i)
+            o.HScroll3[i]->setValue(bars[i]);
+        QTest::mouseClick(o.Command3, Qt::LeftButton);
+        QCOMPARE((QList<int>{settings().textver, settings().tostver, settings().voicever}),
+                 numbers(stored));
+        QCOMPARE(o.Text4[0]->text() + ' ' + o.Text4[1]->text() + ' ' + o.Text4[2]->text(), stored);
+        // Exactly the changed keys are written, each in place of its old entry
+        // or else at the end.
+        const QStringList after = config().split("\r\n");
+        QStringList changed;
+        for (int i = 0; i < after.size(); ++i)
+            if (i >= before.size() || after[i] != before[i])
+                changed << after[i];
+        QCOMPARE(changed.join(' ').trimmed(), written);
+        QCOMPARE(settings().BaseIntervalFrom, was.BaseIntervalFrom);
+        QCOMPARE(settings().mypic, was.mypic);
+        QVERIFY(ctx->fake.boxes.isEmpty());
+        QVERIFY(!o.isVisible());
+    }
+
+    void optionsDialog()
+    {
+        configure("mypic=my.bmp\r\nrandompic=25\r\n");
+        ctx->writeImage("alk1.bmp", {100, 50}, Qt::red);
+        ctx->writeImage("pics/Kot.BMP", {4, 4}, Qt::gray); // authored on Windows
+        ctx->writeImage("pics/stol.jpg", {4, 4}, Qt::gray);
+        PictureBox panel({433, 225});
+        panel.image().fill(Qt::blue);
+        FrmOpt o(&panel);
+        o.Form_Load();
+        // The interval bars pull each other along; neither passes the other.
+        o.HScroll1->setValue(58);
+        QCOMPARE(o.HScroll2->value(), 60);
+        o.HScroll1->setValue(60);
+        o.HScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd); // already at the end
+        QCOMPARE(o.HScroll2->value(), 60);
+        o.HScroll2->setValue(20);
+        QCOMPARE(o.HScroll1->value(), 20);
+        QCOMPARE(o.Text1->text(), "20");
+        o.HScroll1->setValue(45);
+        QCOMPARE(o.HScroll2->value(), 45);
+        QCOMPARE(o.Text2->text(), "45");
+        // "Подробнее..." opens the notes on pictures.
+        QTest::mouseClick(o.Command5, Qt::LeftButton);
+        QCOMPARE(ctx->fake.textFiles, QStringList{".\\pics\\pics.txt"});
+
+        // The chooser folds out, lists by type and folds in with the choice.
+        QCOMPARE(ChosenPicturePath("/", "alk1.bmp"), "/alk1.bmp");
+        QCOMPARE(ChosenPicturePath("/home/pics", "alk1.bmp"), "/home/pics/alk1.bmp");
+        QCOMPARE(ChosenPicturePath("/home/pics", ""), "/home/pics/");
+        QTest::mouseClick(o.Command1, Qt::LeftButton);
+        QCOMPARE(o.outerWidthTwips(), 7725);
+        QVERIFY(o.File1->isEnabled() && o.Command2->isEnabled());
+        const QString pics = QDir::cleanPath(ctx->dir.filePath("pics"));
+        o.showFolder(pics);
+        QCOMPARE(o.File1->count(), 1);
+        QCOMPARE(o.File1->item(0)->text(), "Kot.BMP");
+        QTest::mouseClick(o.Option[1], Qt::LeftButton);
+        QCOMPARE(o.File1->item(0)->text(), "stol.jpg");
+        o.File1->setCurrentRow(0);
+        QTest::mouseClick(o.Command2, Qt::LeftButton);
+        QCOMPARE(o.Text3->text(), pics + "/stol.jpg");
+        QCOMPARE(o.outerWidthTwips(), 5520);
+        QVERIFY(!o.File1->isEnabled());
+
+        // Both boxes unticked: the default picture, painted at the corner over
+        // what was there, and no picture changes.
+        QTest::mouseClick(o.Check1, Qt::LeftButton);
+        QVERIFY(!o.Text3->isEnabled());
+        QCOMPARE(o.Text5->text(), "25");
+        QTest::mouseClick(o.Check2, Qt::LeftButton);
+        QCOMPARE(o.Text5->text(), "0");
+        QVERIFY(!o.HScroll4->isEnabled());
+        QTest::mouseClick(o.Command3, Qt::LeftButton);
+        QCOMPARE(settings().mypic, "alk1.bmp");
+        QCOMPARE(settings().randompic, 0);
+        QCOMPARE(settings().BaseIntervalFrom, 45000);
+        for (const char *entry : {"mypic=alk1.bmp\r\n", "randompic=0\r\n", "BaseIntervalTo=45\r\n"})
+            QVERIFY2(config().contains(entry), entry);
+        QCOMPARE(panel.image().pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(panel.image().pixel(99, 49), qRgb(255, 0, 0));
+        QCOMPARE(panel.image().pixel(200, 100), qRgb(0, 0, 255));
+
+        // Cancelled, nothing is stored or written.
+        const QString before = config();
+        FrmOpt again(nullptr);
+        again.Form_Load();
+        again.HScroll3[0]->setValue(10);
+        QTest::mouseClick(again.Command4, Qt::LeftButton);
+        QCOMPARE(settings().textver, 50);
+        QCOMPARE(config(), before);
+    }
+
+    void optionsFailuresAreTold()
+    {
+        // A folder where the file should be: no file can be written there, not
+        // even by root.
+        QVERIFY(QDir(ctx->dir.path()).mkdir("config.cfg"));
+        FrmOpt o(nullptr);
+        o.Form_Load();
+        o.HScroll3[0]->setValue(10);
+        o.HScroll3[1]->setValue(10);
+        QTest::mouseClick(o.Check1, Qt::LeftButton);
+        o.Text3->setText("missing.bmp");
+        QTest::mouseClick(o.Command3, Qt::LeftButton);
+        // One box for the file, whatever the number of keys; the values apply.
+        QCOMPARE(ctx->fake.boxes.size(), 1);
+        QVERIFY(ctx->fake.boxes[0].prompt.contains("config.cfg"));
+        QCOMPARE(settings().textver, 10);
+        QCOMPARE(settings().mypic, "missing.bmp");
+        // A main picture that cannot be loaded is told too.
+        ctx->fake.boxes.clear();
+        QVERIFY(QDir(ctx->dir.path()).rmdir("config.cfg"));
+        PictureBox panel({433, 225});
+        FrmOpt withPanel(&panel);
+        withPanel.Form_Load();
+        withPanel.Text3->setText("other-missing.bmp");
+        QTest::mouseClick(withPanel.Command3, Qt::LeftButton);
+        QCOMPARE(ctx->fake.boxes.size(), 1);
+        QVERIFY(ctx->fake.boxes[0].prompt.contains("other-missing.bmp"));
+    }
+};
+
+QTEST_MAIN(TestStartWindows)
+#include "tst_startwindows.moc"

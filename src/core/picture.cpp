@@ -53,21 +53,4 @@ bool isUsableScreenCopy(const QImage &shot)
     return false;
 }
 
-QImage fitScreenCopy(const QImage &shot, QSize screen)
-{
-    if (shot.isNull())
-        return {};
-    if (shot.size() == screen)
-        return shot.convertToFormat(QImage::Format_RGB32);
-    if (shot.width() > screen.width() &&
-        qint64(shot.width()) * screen.height() == qint64(shot.height()) * screen.width())
-        return shot.scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(QImage::Format_RGB32);
-    QImage fitted(screen, QImage::Format_RGB32);
-    fitted.fill(Qt::black);
-    QPainter p(&fitted);
-    p.drawImage(0, 0, shot);
-    return fitted;
-}
-
 } // namespace stak

@@ -16,13 +16,9 @@ QImage decodePicture(const QByteArray &bytes);
 // with transparent parts keeps them.
 QImage loadPicture(const QString &path);
 
-// Whether a capture of the screen holds a picture of the desktop: a null image
-// or one of nothing but black is what a refused or blind capture gives.
+// Whether a capture of the screen holds a picture of the desktop where a
+// refused capture comes back black: a null image or one of nothing but black
+// is what it gives.
 bool isUsableScreenCopy(const QImage &shot);
-
-// A capture brought to the screen's size in pixels: a copy in device pixels of
-// the same shape is scaled down; any other size is cropped or padded with
-// black from the top-left corner. A null image stays null.
-QImage fitScreenCopy(const QImage &shot, QSize screen);
 
 } // namespace stak

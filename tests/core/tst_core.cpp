@@ -519,36 +519,26 @@ private slots:
 
     void screenCopies_data()
     {
+        // What a refused capture gives: nothing, or nothing but black.
         QTest::addColumn<QImage>("shot");
         QTest::addColumn<bool>("usable");
-        QTest::addColumn<QRgb>("corner"); // (99, 59) of the copy fitted to 100 x 60
-        auto filled = [](int w, int h, QRgb colour, QImage::Format f = QImage::Format_RGB32) {
-            QImage img(w, h, f);
+        auto filled = [](QRgb colour, QImage::Format f = QImage::Format_RGB32) {
+            QImage img(100, 60, f);
             img.fill(colour);
             return img;
         };
-        const QRgb black = qRgb(0, 0, 0), grey = qRgb(90, 90, 90), blue = qRgb(0, 0, 1);
-        QImage onePixel = filled(100, 60, black);
-        onePixel.setPixel(99, 59, blue);
-        tableRow("null", QImage(), false, black);
-        tableRow("black", filled(100, 60, black), false, black);
-        tableRow("black with alpha", filled(100, 60, black, QImage::Format_ARGB32), false, black);
-        tableRow("one pixel of colour", onePixel, true, blue);
-        tableRow("device pixels: scaled", filled(200, 120, grey), true, grey);
-        tableRow("larger desktop: cropped", filled(300, 60, grey), true, grey);
-        tableRow("smaller: padded black", filled(50, 30, grey), true, black);
+        QImage onePixel = filled(qRgb(0, 0, 0));
+        onePixel.setPixel(99, 59, qRgb(0, 0, 1));
+        tableRow("null", QImage(), false);
+        tableRow("black", filled(qRgb(0, 0, 0)), false);
+        tableRow("black with alpha", filled(qRgb(0, 0, 0), QImage::Format_ARGB32), false);
+        tableRow("one pixel of colour", onePixel, true);
     }
     void screenCopies()
     {
         QFETCH(QImage, shot);
         QFETCH(bool, usable);
-        QFETCH(QRgb, corner);
         QCOMPARE(isUsableScreenCopy(shot), usable);
-        const QImage fitted = fitScreenCopy(shot, {100, 60});
-        QCOMPARE(fitted.isNull(), shot.isNull());
-        QVERIFY(fitted.isNull() ||
-                (fitted.size() == QSize(100, 60) && fitted.format() == QImage::Format_RGB32));
-        QCOMPARE(fitted.isNull() ? corner : fitted.pixel(99, 59), corner);
     }
 
     void smear_data()

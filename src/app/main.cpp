@@ -10,20 +10,58 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QHash>
 #include <QIcon>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
+#include <QPixmap>
 #include <QTextStream>
 
 using namespace stak;
 
 namespace {
 
-QIcon programIcon()
+// The title bars' icon, in the sizes window managers show. Its PNG pictures
+// are decoded when a window first needs them, as PNG without probing other
+// formats.
+class ProgramIcon : public QIconEngine
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/stakanych.png").arg(size));
-    return icon;
-}
+public:
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}};
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return best(size); }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const QSize s = best(size);
+        QPixmap &p = m_loaded[s.width()];
+        if (p.isNull()) {
+            QImageReader png(QStringLiteral(":/icons/%1x%1/apps/stakanych.png").arg(s.width()),
+                             "png");
+            png.setAutoDetectImageFormat(false);
+            p = QPixmap::fromImage(png.read());
+        }
+        return p.size() == size ? p : p.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QIconEngine *clone() const override { return new ProgramIcon(*this); }
+
+private:
+    // The smallest picture at least as large as asked for, else the largest.
+    static QSize best(const QSize &size)
+    {
+        for (const int side : {16, 24, 32, 48})
+            if (side >= size.width() && side >= size.height())
+                return {side, side};
+        return {48, 48};
+    }
+    QHash<int, QPixmap> m_loaded;
+};
 
 } // namespace
 
@@ -52,7 +90,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // The windows end the program themselves, each on its own terms.
     app.setQuitOnLastWindowClosed(false);
-    app.setWindowIcon(programIcon());
+    app.setWindowIcon(QIcon(new ProgramIcon));
     // Every window is laid out in pixels for an 8-point MS Sans Serif.
     app.setFont(classicFont());
     installQtTranslations(app);

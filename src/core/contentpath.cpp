@@ -97,15 +97,46 @@ QString writableContentPath(const QString &path, ContentWrite mode)
     return own;
 }
 
+namespace {
+// A file name against a pattern of "*" and "?", without regard to case (the
+// patterns are few and simple: no regular expression engine for them).
+bool matchesPattern(QStringView name, QStringView pattern)
+{
+    qsizetype n = 0, p = 0, star = -1, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            star = p++;
+            resume = n;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == u'?' || pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
+            ++p;
+            ++n;
+        } else if (star >= 0) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+} // namespace
+
 QStringList listContentFiles(const QString &folder, const QStringList &patterns)
 {
     auto list = [&patterns](const QString &folder) {
         const QDir dir(folder);
         QStringList names;
-        for (const QString &name : dir.entryList(patterns, QDir::Files | QDir::NoDotAndDotDot,
-                                                 QDir::Name | QDir::IgnoreCase))
-            if (isRegularFile(dir.filePath(name)))
+        for (const QString &name :
+             dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+            const bool wanted =
+                std::any_of(patterns.begin(), patterns.end(),
+                            [&](const QString &p) { return matchesPattern(name, p); });
+            if (wanted && isRegularFile(dir.filePath(name)))
                 names.append(name);
+        }
         return names;
     };
     const QString f = slashed(folder);

@@ -2,8 +2,6 @@
 
 #include "core/textfile.h"
 
-#include <QRegularExpression>
-
 namespace stak {
 
 QString CountdownText(const QDateTime &now)
@@ -30,11 +28,10 @@ QString HolidayKey(const QDate &day)
 QString HolidayLine(const QString &listText, const QDate &day)
 {
     const QString key = HolidayKey(day);
-    static const QRegularExpression lineBreak(QStringLiteral("%br%"),
-                                              QRegularExpression::CaseInsensitiveOption);
     for (const QString &line : splitLines(listText))
         if (line.startsWith(key))
-            return line.mid(key.size()).replace(lineBreak, QStringLiteral("\r\n"));
+            return line.mid(key.size())
+                .replace(QStringLiteral("%br%"), QStringLiteral("\r\n"), Qt::CaseInsensitive);
     return {};
 }
 

@@ -1,7 +1,5 @@
 #include "formats/riddle.h"
 
-#include <QRegularExpression>
-
 namespace stak {
 
 Riddle SplitRiddle(const QString &phrase, const QString &previousAnswer)
@@ -18,9 +16,7 @@ Riddle SplitRiddle(const QString &phrase, const QString &previousAnswer)
         r.question = phrase;
         r.answer = previousAnswer;
     }
-    static const QRegularExpression lineBreak(QStringLiteral("%br"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    r.question.replace(lineBreak, crlf);
+    r.question.replace(QStringLiteral("%br"), crlf, Qt::CaseInsensitive);
     return r;
 }
 

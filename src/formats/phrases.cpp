@@ -1,7 +1,14 @@
 #include "formats/phrases.h"
 
+#include "core/contentpath.h"
 #include "core/random.h"
 #include "core/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <ctime>
+#include <sys/stat.h>
 
 namespace stak {
 
@@ -21,16 +28,25 @@ bool IsFreshPhrase(int kind, int candidate, int count)
     QString &slot = phraseHistory().slot(kind);
     if (slot.isEmpty())
         return true;
-    int n = 0;
-    qsizetype from = 0;
-    for (;;) {
-        ++n;
-        const qsizetype comma = slot.indexOf(QLatin1Char(','), from);
-        if (comma < 0)
-            break;
-        if (slot.mid(from, comma - from).toInt() == candidate)
-            return false;
-        from = comma + 1;
+    // The entries are read in place, digit by digit: the history of a file of
+    // thousands of phrases is long and is read on every draw.
+    int n = 1;
+    qint64 value = 0;
+    bool digits = false, number = true;
+    for (const QChar c : std::as_const(slot)) {
+        if (c == u',') {
+            if (digits && number && value == candidate)
+                return false;
+            ++n;
+            value = 0;
+            digits = false;
+            number = true;
+        } else if (c >= u'0' && c <= u'9' && value < (qint64(1) << 40)) {
+            value = value * 10 + (c.unicode() - u'0');
+            digits = true;
+        } else {
+            number = false; // what toInt() would not read counts as 0
+        }
     }
     if (n == count - 1)
         slot.clear();
@@ -79,13 +95,69 @@ PhraseFile ParsePhraseFile(const QString &text)
     return f;
 }
 
+namespace {
+// A phrase file as ReadPhrase needs it, and what its file was like when read.
+struct IndexedPhrases
+{
+    bool readable = false;
+    qsizetype lines = 0;
+    std::optional<int> count;
+    QStringList phrases;
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    quint64 inode = 0;
+    qint64 indexedNs = 0;
+};
+
+qint64 nanoseconds(const timespec &t)
+{
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// Phrase files are indexed once and read again only when they changed: their
+// size, time or inode. A file changed less than two seconds before it was
+// indexed may change again within the file system's time granularity without
+// a trace, so it is read again each time until it has rested.
+const IndexedPhrases &indexedPhrases(const QString &fileName)
+{
+    static QHash<QString, IndexedPhrases> files;
+    static const IndexedPhrases none;
+    const QString path = QFileInfo(resolveContentPath(fileName)).absoluteFilePath();
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        files.remove(path);
+        return none;
+    }
+    constexpr qint64 kRestNs = 2000000000;
+    IndexedPhrases &f = files[path];
+    const qint64 modified = nanoseconds(st.st_mtim);
+    if (f.size == st.st_size && f.modifiedNs == modified && f.inode == st.st_ino &&
+        f.indexedNs - modified > kRestNs)
+        return f;
+    timespec now;
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    f = IndexedPhrases{};
+    f.size = st.st_size;
+    f.modifiedNs = modified;
+    f.inode = st.st_ino;
+    f.indexedNs = nanoseconds(now);
+    if (const auto text = readTextFile(fileName)) {
+        PhraseFile parsed = ParsePhraseFile(*text);
+        f.readable = true;
+        f.lines = parsed.lines.size();
+        f.count = parsed.count;
+        f.phrases.reserve(parsed.phrases.size());
+        for (PhraseFile::Phrase &p : parsed.phrases)
+            f.phrases.append(std::move(p.text));
+    }
+    return f;
+}
+} // namespace
+
 QString ReadPhrase(const QString &fileName, int number)
 {
-    const auto text = readTextFile(fileName);
-    if (!text)
-        return {};
-    const PhraseFile file = ParsePhraseFile(*text);
-    if (file.lines.size() < 2)
+    const IndexedPhrases &file = indexedPhrases(fileName);
+    if (!file.readable || file.lines < 2)
         return {};
     reseedFromClock();
     if (number == 0) {
@@ -97,7 +169,7 @@ QString ReadPhrase(const QString &fileName, int number)
     }
     if (number < 1 || number > file.phrases.size())
         return {};
-    return file.phrases[number - 1].text;
+    return file.phrases[number - 1];
 }
 
 VoicePhrase SplitVoicePhrase(const QString &phrase)

@@ -1,4 +1,5 @@
 #include "core/appcontext.h"
+#include "core/cp1251.h"
 #include "core/random.h"
 #include "formats/dates.h"
 #include "formats/phrases.h"
@@ -7,6 +8,7 @@
 #include "testsupport.h"
 
 #include <QTemporaryDir>
+#include <sys/time.h>
 
 using namespace stak;
 
@@ -238,6 +240,38 @@ private slots:
         const auto got = WavProblem(bytes);
         QCOMPARE(got.has_value(), !problem.isEmpty());
         QVERIFY2(!got || got->contains(problem), qPrintable(got.value_or(QString())));
+    }
+
+    void changedFilesAreReadAgain_data()
+    {
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<bool>("restoreTime");
+        QTest::addColumn<QString>("read");
+        // Read once an hour after it was written, the file is then changed.
+        tableRow("another size", QByteArray("1\r\n>Второй\r\n"), false, u"Второй\r\n"_qs);
+        tableRow("same size, changed just now", QByteArray("1\r\n>Шестой\r\n"), false,
+                 u"Шестой\r\n"_qs);
+        // Same size, inode and time: nothing tells it changed, the index stays.
+        tableRow("same size and time", QByteArray("1\r\n>Шестой\r\n"), true, u"Первый\r\n"_qs);
+    }
+    void changedFilesAreReadAgain()
+    {
+        QFETCH(QByteArray, second);
+        QFETCH(bool, restoreTime);
+        QFETCH(QString, read);
+        const timeval hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        const auto write = [&](const QByteArray &bytes) {
+            QFile f(u"text.tlk"_qs);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(0) && f.write(encodeCp1251(QString::fromUtf8(bytes))) > 0);
+        };
+        write("1\r\n>Первый\r\n");
+        ::utimes("text.tlk", hourAgo);
+        QCOMPARE(ReadPhrase(u"text.tlk"_qs, 1), u"Первый\r\n"_qs);
+        write(second);
+        if (restoreTime)
+            ::utimes("text.tlk", hourAgo);
+        QCOMPARE(ReadPhrase(u"text.tlk"_qs, 1), read);
     }
 
     void countdown_data()

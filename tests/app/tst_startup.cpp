@@ -10,6 +10,9 @@
 
 #include <QPushButton>
 #include <QtTest>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace stak;
 
@@ -25,7 +28,10 @@ private slots:
     void commandLine_data();
     void commandLine();
     void helpNamesTheFolders();
+    void markerIsWrittenSafely_data();
     void markerIsWrittenSafely();
+    void copiesShareTheMarker_data();
+    void copiesShareTheMarker();
     void chainThroughReadme();
     void chainThroughSplash();
     void closeBoxesEndTheProgram();
@@ -79,24 +85,83 @@ void TestStartup::helpNamesTheFolders()
     QVERIFY(alone.contains("/here") && !alone.contains("/usr/share/stakanych"));
 }
 
+void TestStartup::markerIsWrittenSafely_data()
+{
+    QTest::addColumn<QString>("planted"); // what lies under the marker's name
+    QTest::newRow("nothing") << "";
+    QTest::newRow("a marker nobody holds") << "stale";
+    QTest::newRow("a link to another file") << "link";
+    QTest::newRow("another name of a file") << "hard link";
+    QTest::newRow("a pipe") << "pipe";
+}
+
 void TestStartup::markerIsWrittenSafely()
 {
-    // A link planted under the marker's name must not lead the program to
-    // overwrite another file.
+    QFETCH(QString, planted);
+    const QString marker = RunningMarker::path();
     const QString victim = ctx->dir.filePath("victim.txt");
     writeTestFile(victim, "precious");
-    QVERIFY(QFile::link(victim, RunningMarker::path()));
+    if (planted == "stale") {
+        // As a copy that crashed leaves it.
+        writeTestFile(marker, "old");
+        QVERIFY(QFile::setPermissions(marker, QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadGroup | QFile::ReadOther));
+    } else if (planted == "link") {
+        QVERIFY(QFile::link(victim, marker));
+    } else if (planted == "hard link") {
+        QCOMPARE(::link(QFile::encodeName(victim), QFile::encodeName(marker)), 0);
+    } else if (planted == "pipe") {
+        QCOMPARE(::mkfifo(QFile::encodeName(marker), 0600), 0);
+    }
     QVERIFY(RunningMarker::write());
+    // Nothing planted leads the program to overwrite another file.
     QFile v(victim);
     QVERIFY(v.open(QIODevice::ReadOnly));
     QCOMPARE(v.readAll(), QByteArray("precious"));
-    QVERIFY(!QFileInfo(RunningMarker::path()).isSymLink());
+    const QFileInfo written(marker);
+    QVERIFY(written.isFile() && !written.isSymLink());
     QCOMPARE(readMarker(), "final\r\n");
-    QCOMPARE(QFile::permissions(RunningMarker::path()),
+    QCOMPARE(QFile::permissions(marker),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-    // A stale marker is replaced.
+    // The only copy running removes it when it ends.
+    RunningMarker::remove();
+    QVERIFY(!QFileInfo(marker).exists() && !QFileInfo(marker).isSymLink());
+}
+
+void TestStartup::copiesShareTheMarker_data()
+{
+    QTest::addColumn<bool>("otherFirst"); // the other copy ends before the program
+    QTest::addColumn<bool>("crash");      // the other copy ends without a word
+    QTest::newRow("the program ends first") << false << false;
+    QTest::newRow("the other ends first") << true << false;
+    QTest::newRow("the other crashes first") << true << true;
+}
+
+void TestStartup::copiesShareTheMarker()
+{
+    QFETCH(bool, otherFirst);
+    QFETCH(bool, crash);
     QVERIFY(RunningMarker::write());
+    // A second copy of the program: its own open file, its own lock.
+    std::optional<RunningMarker> other(std::in_place, RunningMarker::path());
+    QVERIFY(other->hold());
     QCOMPARE(readMarker(), "final\r\n");
+    const auto endOther = [&] {
+        if (crash)
+            other.reset();
+        else
+            other->release();
+    };
+    if (otherFirst)
+        endOther();
+    else
+        RunningMarker::remove();
+    QCOMPARE(readMarker(), "final\r\n");
+    if (otherFirst)
+        RunningMarker::remove();
+    else
+        endOther();
+    QVERIFY(!QFile::exists(RunningMarker::path()));
 }
 
 void TestStartup::chainThroughReadme()

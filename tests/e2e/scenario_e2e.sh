@@ -5,7 +5,8 @@
 # the audio output, the process ended by itself, the running marker is gone,
 # the executed lines were traced); a run ended
 # by SIGTERM and an interactive run closed through the window manager also take
-# the marker with them.
+# the marker with them, the latter only once the other copies started meanwhile
+# have ended.
 # Usage: scenario_e2e.sh BINARY
 bin=$(readlink -f "$1")
 . "$(dirname "$0")/lib.sh"
@@ -71,6 +72,22 @@ readme=$(window "Стаканыч 2003 by") || fail "F5 did not lead to the read
 click "$readme" 216 308
 wait_until 100 companion_shown || fail "the companion window did not appear"
 [ -f "$marker" ] || fail "no running marker in interactive mode"
+# More copies started meanwhile, one closed at its start dialog with the close
+# box and one ended by SIGTERM, leave the marker to the copy still running.
+first=$app
+run_app --
+second=$app
+window "Мастерская" >/dev/null || fail "no start dialog in the second copy"
+wmctrl -c "Мастерская"
+wait_until 50 ended $second || fail "closing its start dialog did not end the second copy"
+[ -f "$marker" ] || fail "the second copy took the running marker with it"
+run_app --
+window "Мастерская" >/dev/null || fail "no start dialog in the third copy"
+kill -TERM $app
+wait_until 50 ended $app || fail "the third copy ignored SIGTERM"
+[ -f "$marker" ] || fail "SIGTERM to the third copy took the running marker with it"
+app=$first
+ended $app && fail "the first copy ended with the others"
 wmctrl -c "Стаканыч2003"
 wait_until 50 ended $app || fail "closing the window did not end the program"
 [ -f "$marker" ] && fail "closing the window left the running marker behind"

@@ -1,5 +1,8 @@
 #include "app/cmdoptions.h"
+#include "app/dbusservice.h"
+#include "app/remote.h"
 #include "app/startchain.h"
+#include "companion/requests.h"
 #include "core/appcontext.h"
 #include "core/contentfolders.h"
 #include "core/fonts.h"
@@ -17,6 +20,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTextStream>
+#include <QTimer>
 
 using namespace stak;
 
@@ -77,6 +81,10 @@ int main(int argc, char **argv)
         for (int i = 1; i < argc; ++i)
             args << QString::fromLocal8Bit(argv[i]);
         const CommandLine asked = ParseCommandLine(args);
+        if (!asked.error.isEmpty()) {
+            QTextStream(stderr) << "stakanych: " << asked.error << '\n';
+            return 2;
+        }
         if (asked.help || asked.version) {
             // Answered without a screen, a window or audio.
             QCoreApplication core(argc, argv);
@@ -84,6 +92,15 @@ int main(int argc, char **argv)
                                         ? HelpText(programContentFolders(QDir::currentPath()))
                                         : VersionText());
             return 0;
+        }
+        if (!asked.requests.isEmpty()) {
+            // For the companion already running, when there is one.
+            QCoreApplication core(argc, argv);
+            QList<CompanionRequest> requests;
+            for (const CompanionRequest &r : asked.requests)
+                requests << Absolute(r, QDir::currentPath());
+            if (const auto status = SendToRunningCompanion(requests))
+                return *status;
         }
     }
 
@@ -108,7 +125,18 @@ int main(int argc, char **argv)
         QTextStream(stderr) << "stakanych: " << why << ", working in " << start << '\n';
     else if (folders.user != start)
         options.scenario = keepStartFolderPath(options.scenario, start);
-    StartChain chain(options.scenario, options.trace);
+    // What other programs ask of the companion, over the session bus; a copy
+    // started while another runs leaves the bus to that one.
+    CompanionRequests requests;
+    StartChain chain(options.scenario, options.trace, &requests);
+    DBusService service(requests, [&chain] { chain.raise(); });
+    // On the bus once the first window is on its way: the start comes first.
+    QTimer::singleShot(0, &service, [&service] { service.registerOnBus(); });
+    QList<CompanionRequest> asked;
+    for (const CompanionRequest &r : options.requests)
+        asked << Absolute(r, start);
+    if (!RequestOfThisRun(requests, asked))
+        return 1;
     chain.start();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "app/startchain.h"
 
 #include "companion/frmstakan.h"
+#include "companion/requests.h"
 #include "core/screens.h"
 #include "platform/platform.h"
 #include "platform/runningmarker.h"
@@ -38,8 +39,8 @@ void centreOnPointerScreen(QWidget &window)
 }
 } // namespace
 
-StartChain::StartChain(QString commandLine, bool trace)
-    : m_commandLine(std::move(commandLine)), m_trace(trace)
+StartChain::StartChain(QString commandLine, bool trace, CompanionRequests *requests)
+    : m_commandLine(std::move(commandLine)), m_trace(trace), m_requests(requests)
 {
 }
 
@@ -91,6 +92,23 @@ void StartChain::openCompanion()
     centreOnPointerScreen(*m_companion);
     m_companion->show();
     m_companion->Form_Load();
+    if (m_requests)
+        m_requests->attach(m_companion->companion(), [this] { raise(); });
+}
+
+void StartChain::raise()
+{
+    QWidget *front = m_companion ? static_cast<QWidget *>(m_companion.get())
+                     : m_readme  ? static_cast<QWidget *>(m_readme.get())
+                     : m_splash  ? static_cast<QWidget *>(m_splash.get())
+                                 : static_cast<QWidget *>(m_frm1.get());
+    if (!front)
+        return;
+    if (front->isMinimized())
+        front->showNormal();
+    front->show();
+    front->raise();
+    front->activateWindow();
 }
 
 void StartChain::endProgram()

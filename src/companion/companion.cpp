@@ -212,6 +212,11 @@ void Companion::SayText(const QString &text)
     m_view.showSpeech(text.isEmpty() ? s : text);
 }
 
+void Companion::say(const QString &text)
+{
+    m_view.showSpeech(text);
+}
+
 void Companion::SayToast(const QString &text)
 {
     if (text.isEmpty() && m_view.toastShown())
@@ -324,7 +329,9 @@ void Companion::runUserButton(int k)
 void Companion::RunModalWindow(SideWindow window)
 {
     m_timer1.stop();
+    ++m_busy;
     m_view.openSideWindow(window);
+    --m_busy;
     enableTimer1UnlessTagged();
 }
 
@@ -437,7 +444,9 @@ bool Companion::Frolic(const QString &count)
         endFrolic();
         return true;
     }
+    ++m_busy;
     m_view.runFrolic(FrolicPicture(shot, screen.size(), *n, programRandom()), screen);
+    --m_busy;
     endFrolic();
     return true;
 }

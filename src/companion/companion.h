@@ -134,6 +134,11 @@ public:
     void speechDoubleClicked();
     // The picture's menu is offered only while the buttons work.
     bool buttonsEnabled() const { return m_buttonsEnabled; }
+    // Another program's text in the speech line, shown as given.
+    void say(const QString &text);
+    // Neither a scenario, nor a side window, nor a frolic under way: what is
+    // asked of the companion from outside can be done now.
+    bool idle() const { return !ScenarioBusy && m_busy == 0; }
     // The riddles, readme and options windows: the event timer is off while
     // the window is open and on again afterwards unless its tag is "no!".
     void RunModalWindow(SideWindow window);
@@ -185,6 +190,7 @@ private:
     int m_blinkCount = 0;
     int m_easterEggStep = 0;
     bool m_buttonsEnabled = true;
+    int m_busy = 0; // side windows and frolics under way
     bool m_newYearGreeted = false;
     bool m_screenCopyFailureTold = false;
     QString m_scenarioFile; // the scenario being run, for the trace

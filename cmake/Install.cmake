@@ -1,11 +1,22 @@
 # Installation as a desktop program (cmake --install) and the Debian package
 # (cpack -G DEB): the two programs, the default content they fall back to, the
-# menu entry with its icons, the AppStream metainfo and the manual pages.
+# menu entry with its icons and actions, the session bus's service file, the
+# AppStream metainfo and the manual pages.
 install(TARGETS stakanych stakanych-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS stakanych-audio LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/stakanych)
 install(DIRECTORY content/ DESTINATION ${CMAKE_INSTALL_DATADIR}/stakanych)
 install(FILES data/ru.stakanych.stakanych.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The session bus starts the program by its full path when a launcher
+# activates it or runs one of its actions: the path is the prefix of the
+# install itself (cmake --install --prefix, /usr in the package).
+install(CODE "
+  set(STAK_BINDIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  configure_file(\"${PROJECT_SOURCE_DIR}/data/ru.stakanych.stakanych.service.in\"
+                 \"${CMAKE_BINARY_DIR}/dbus/ru.stakanych.stakanych.service\" @ONLY)
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/dbus-1/services\"
+       TYPE FILE FILES \"${CMAKE_BINARY_DIR}/dbus/ru.stakanych.stakanych.service\")
+")
 install(FILES data/ru.stakanych.stakanych.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY data/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

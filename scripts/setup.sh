@@ -9,7 +9,7 @@ PACKAGES="build-essential cmake pkg-config qt6-base-dev libsdl2-dev libsdl2-mixe
   libbenchmark-dev clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils x11-xserver-utils openbox wmctrl imagemagick fonts-dejavu-core fonts-liberation2
   espeak-ng festival festvox-ru sox libsox-fmt-mp3 lame python3 dbus-daemon weston qt6-wayland bc
-  qt6-translations-l10n libxcb1-dev libxcb-shm0-dev"
+  qt6-translations-l10n libxcb1-dev libxcb-shm0-dev libglib2.0-bin xrestop"
 missing=
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -50,18 +50,29 @@ void TestStartup::commandLine_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("scenario");
     QTest::addColumn<QString>("options"); // help, version, trace: h, v, t
+    // kind:text/number of each request, or "error"
+    QTest::addColumn<QString>("requests");
     QTest::newRow("nothing") << QStringList{} << ""
-                             << "";
+                             << "" << "";
     QTest::newRow("words joined by one blank") << QStringList{"my", "party.scn"} << "my party.scn"
-                                               << "";
+                                               << "" << "";
     QTest::newRow("blanks inside an argument kept") << QStringList{"a  b.scn", "c"} << "a  b.scn c"
-                                                    << "";
+                                                    << "" << "";
     QTest::newRow("options anywhere")
         << QStringList{"--trace", "x.scn", "--version", "-h"} << "x.scn"
-        << "hvt";
+        << "hvt" << "";
     QTest::newRow("long help, options whole")
         << QStringList{"--help", "--tr", "-help"} << "--tr -help"
-        << "h";
+        << "h" << "";
+    QTest::newRow("requests in their order")
+        << QStringList{"--say", "Такси приехало", "--toast", "--voice", "--run", "a b.scn",
+                       "--toast", "За нас!", "--voice", "7", "--action", "drink", "--trace"}
+        << "" << "t" << "0:Такси приехало 1: 2:0 3:a b.scn 1:За нас! 2:7 4:drink";
+    QTest::newRow("a scenario after a bare --voice") << QStringList{"--voice", "-3", "x.scn"}
+                                                      << "-3 x.scn" << "" << "2:0";
+    QTest::newRow("--say without text") << QStringList{"--say", "--trace"} << "" << "t" << "error";
+    QTest::newRow("--run without file") << QStringList{"--run"} << "" << "" << "error";
+    QTest::newRow("--action without name") << QStringList{"--action", ""} << "" << "" << "error";
 }
 
 void TestStartup::commandLine()
@@ -74,6 +85,12 @@ void TestStartup::commandLine()
     QCOMPARE(c.help, options.contains('h'));
     QCOMPARE(c.version, options.contains('v'));
     QCOMPARE(c.trace, options.contains('t'));
+    QFETCH(QString, requests);
+    QStringList got;
+    for (const CompanionRequest &r : c.requests)
+        got << QString::number(r.kind) + ':' +
+                   (r.kind == CompanionRequest::Voice ? QString::number(r.number) : r.text);
+    QCOMPARE(c.error.isEmpty() ? got.join(' ') : "error", requests);
 }
 
 void TestStartup::helpNamesTheFolders()

@@ -1,7 +1,7 @@
 #!/bin/bash
 # The Debian package: built with cpack, it names its library dependencies, its
 # section and maintainer and holds the program, the content and the desktop
-# files; unpacked into a root of its own, the program starts from an empty
+# files (the session bus's service file naming /usr/bin/stakanych); unpacked into a root of its own, the program starts from an empty
 # folder and finds its content there.
 # Usage: deb_e2e.sh BUILD_DIR
 build=$(readlink -f "$1")
@@ -23,6 +23,7 @@ dpkg-deb -c "$deb" | awk '{ print $6 }' >"$work/contents"
 for f in ./usr/bin/stakanych ./usr/bin/stakanych-check ./usr/share/stakanych/text.tlk \
     ./usr/share/applications/ru.stakanych.stakanych.desktop \
     ./usr/share/metainfo/ru.stakanych.stakanych.metainfo.xml \
+    ./usr/share/dbus-1/services/ru.stakanych.stakanych.service \
     ./usr/share/icons/hicolor/48x48/apps/stakanych.png ./usr/share/man/man1/stakanych.1.gz; do
     grep -qxF "$f" "$work/contents" || fail "the package lacks $f"
 done
@@ -30,6 +31,8 @@ done
 root="$work/root"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"
 bin="$root/usr/bin/stakanych"
+grep -qx "Exec=/usr/bin/stakanych" "$root/usr/share/dbus-1/services/ru.stakanych.stakanych.service" ||
+    fail "the bus's service file does not name /usr/bin/stakanych"
 file "$bin" | grep -q "stripped" && ! file "$bin" | grep -q "not stripped" || fail "the program is not stripped"
 use_home
 answers_options "$root/usr/share/stakanych"

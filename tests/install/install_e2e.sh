@@ -4,7 +4,8 @@
 # installed content from a user folder it creates; a scenario saved in the
 # user folder is listed in the start dialog; the options dialog saves into the
 # user folder's config.cfg, starting from the installed one, and the installed
-# tree stays as it was; the windows carry the icon.
+# tree stays as it was; the windows carry the icon; the session bus's service
+# file names the installed program.
 # Usage: install_e2e.sh BUILD_DIR
 build=$(readlink -f "$1")
 . "$(dirname "$0")/../e2e/lib.sh"
@@ -15,14 +16,18 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "c
 for f in bin/stakanych bin/stakanych-check share/stakanych/text.tlk share/stakanych/pics/pics.txt \
     share/applications/ru.stakanych.stakanych.desktop \
     share/metainfo/ru.stakanych.stakanych.metainfo.xml \
+    share/dbus-1/services/ru.stakanych.stakanych.service \
     share/icons/hicolor/16x16/apps/stakanych.png share/icons/hicolor/256x256/apps/stakanych.png \
     share/man/man1/stakanych.1.gz share/man/man1/stakanych-check.1.gz; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
-# The menu entry's command is the installed program.
-exec_line=$(grep '^Exec=' "$prefix/share/applications/ru.stakanych.stakanych.desktop")
+# The menu entry's command is the installed program; the session bus starts
+# it by its full path.
+exec_line=$(grep -m1 '^Exec=' "$prefix/share/applications/ru.stakanych.stakanych.desktop")
 bin="$prefix/bin/${exec_line#Exec=}"
 [ -x "$bin" ] || fail "the menu entry runs ${exec_line#Exec=}, which is not installed"
+grep -qx "Exec=$bin" "$prefix/share/dbus-1/services/ru.stakanych.stakanych.service" ||
+    fail "the bus's service file does not name $bin"
 tree() { (cd "$prefix" && find . -printf '%p %s %m\n' && find . -type f -exec md5sum {} +) | sort; }
 tree >"$work/tree.before"
 

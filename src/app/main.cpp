@@ -6,6 +6,7 @@
 #include "core/appcontext.h"
 #include "core/contentfolders.h"
 #include "core/fonts.h"
+#include "core/textfile.h"
 #include "platform/realplatform.h"
 #include "platform/runningmarker.h"
 #include "platform/session.h"
@@ -79,7 +80,9 @@ int main(int argc, char **argv)
     {
         QStringList args;
         for (int i = 1; i < argc; ++i)
-            args << QString::fromLocal8Bit(argv[i]);
+            // A text typed in a Windows-1251 terminal or script reads as
+            // well as one in UTF-8.
+            args << decodeContentText(QByteArrayView(argv[i]));
         const CommandLine asked = ParseCommandLine(args);
         if (!asked.error.isEmpty()) {
             QTextStream(stderr) << "stakanych: " << asked.error << '\n';

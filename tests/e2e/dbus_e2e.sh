@@ -61,6 +61,9 @@ within 5 traced "toast За хозяйку!" || fail "--toast did not reach the 
 toast=$(window "Тост, господа") || fail "no toast window"
 [ "$(xdotool search --all --onlyvisible --name '^Стаканыч2003' | wc -l)" = 1 ] ||
     fail "a second companion started"
+# A text from a script written in Windows-1251.
+(cd "$work/content" && timeout 10 "$bin" --say "$(printf '\xcf\xf0\xe8\xe2\xe5\xf2')") || fail "--say in Windows-1251 failed"
+within 5 traced "say Привет" || fail "a Windows-1251 text was not said as written"
 gapplication action $id anecdote || fail "gapplication action failed"
 within 5 traced "voice 0" || fail "the anecdote action did not play a voice phrase"
 long=$(printf 'а%.0s' $(seq 2001))

@@ -25,16 +25,11 @@
 
 namespace stak {
 
-QString FrmStakan::windowTitleText()
-{
-    return QStringLiteral(
-        "Стаканыч2003 - ваш проверенный союзник в заочной борьбе с тещей и женой!");
-}
-
 FrmStakan::FrmStakan(QWidget *parent) : QWidget(parent), m_companion(*this, this)
 {
     setObjectName(QStringLiteral("frmStakan"));
-    setWindowTitle(windowTitleText());
+    setWindowTitle(
+        QStringLiteral("Стаканыч2003 - ваш проверенный союзник в заочной борьбе с тещей и женой!"));
     setFixedSize(467, 413);
     m_background = QImage(size(), QImage::Format_RGB32);
     m_background.fill(palette().color(QPalette::Window));
@@ -51,16 +46,6 @@ FrmStakan::~FrmStakan()
 {
     delete m_tost;
     delete m_car;
-}
-
-FrmTost *FrmStakan::toastWindow() const
-{
-    return m_tost;
-}
-
-FrmCar *FrmStakan::caricatureWindow() const
-{
-    return m_car;
 }
 
 FrmScr *FrmStakan::frolicWindow() const

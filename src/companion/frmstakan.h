@@ -45,13 +45,10 @@ public:
     void mnuAb_Click() { m_companion.RunModalWindow(SideWindow::Readme); }
     void mnuOpt_Click() { m_companion.RunModalWindow(SideWindow::Options); }
 
-    static QString windowTitleText();
     // After monitors came or went: the window back on a screen the user sees.
     void keepOnScreen();
 
-    // The side windows the companion keeps while they exist.
-    FrmTost *toastWindow() const;
-    FrmCar *caricatureWindow() const;
+    // The frolic window while a frolic runs.
     FrmScr *frolicWindow() const;
 
 protected:

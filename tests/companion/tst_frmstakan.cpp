@@ -121,7 +121,7 @@ void TestFrmStakan::toastWindow()
 {
     ctx->write(u"tost.tlk"_qs, u"2\r\n>За нас!\r\n>За них!\r\n"_qs);
     QTest::mouseClick(child(u"Command2"_qs), Qt::LeftButton);
-    QPointer<FrmTost> toast = w->toastWindow();
+    QPointer<FrmTost> toast = w->findChild<FrmTost *>();
     QVERIFY(toast && toast->isVisible());
     // A tool window owned by the companion, so it stays above it.
     QCOMPARE(toast->parentWidget(), w.get());
@@ -131,7 +131,7 @@ void TestFrmStakan::toastWindow()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(toast.isNull());
     w->companion().SayToast(QString());
-    QVERIFY(w->toastWindow() && w->toastWindow()->isVisible());
+    QVERIFY(w->findChild<FrmTost *>() && w->findChild<FrmTost *>()->isVisible());
 }
 
 void TestFrmStakan::shake_data()
@@ -230,7 +230,9 @@ void TestFrmStakan::scenarioCommandsShow()
     QCOMPARE(img.pixelColor(15, 24), QColor(Qt::white));
     QVERIFY(!panel->hasBorder() && panel->isHidden());
     QVERIFY(!child(u"cmdU5"_qs)->isHidden() && child(u"cmdU1"_qs)->isHidden());
-    FrmCar *car = w->caricatureWindow();
+    FrmCar *car = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        car = car ? car : qobject_cast<FrmCar *>(top);
     QVERIFY(car && car->isVisible());
     QCOMPARE(car->backgroundPicture().size(), QSize(500, 420));
     QCOMPARE(car->innerPicture().size(), QSize(50, 40));

@@ -78,7 +78,7 @@ public:
     explicit CompanionAdaptor(DBusService *service);
 
 public slots:
-    // The text in the speech line.
+    // The text in the speech line; an empty one draws a line from the text file.
     QString Say(const QString &text, const QDBusMessage &message);
     // A toast; an empty text draws one from the toast file.
     QString Toast(const QString &text, const QDBusMessage &message);

@@ -85,7 +85,13 @@ CompanionRequests::Answer CompanionRequests::say(const QString &text)
                                                 "Стаканыч говорит не больше %2")
                                      .arg(text.size())
                                      .arg(kMaxText));
-    return enqueue(QStringLiteral("say ") + text, [text](Companion &c) { c.say(text); });
+    // An empty one: a line drawn from the text file, as on a tick.
+    return enqueue(QStringLiteral("say ") + text, [text](Companion &c) {
+        if (text.isEmpty())
+            c.SayText(QString());
+        else
+            c.say(text);
+    });
 }
 
 CompanionRequests::Answer CompanionRequests::toast(const QString &text)

@@ -42,6 +42,7 @@ public:
     // wait. raise: shows the companion's window and brings it to the front.
     void attach(Companion &companion, std::function<void()> raise);
 
+    // An empty text: a line drawn from the text file.
     Answer say(const QString &text);
     // An empty text: a toast drawn from the toast file, also over an open one.
     Answer toast(const QString &text);

@@ -90,6 +90,8 @@ void TestDBus::calls_data()
     // speech | toast | sound | side windows opened | raised or activated
     QTest::addColumn<QString>("effect");
     const QVariantList none{QVariantList(), QVariantMap()};
+    QTest::newRow("say drawn") << own << "Say" << QVariantList{""} << "done"
+                               << "Речь\r\n|||0|0";
     QTest::newRow("say") << own << "Say" << QVariantList{"Такси\r\nприехало"} << "done"
                          << "Такси\r\nприехало|||0|0";
     QTest::newRow("say too long") << own << "Say" << QVariantList{QString(2001, u'а')} << "TooLong"

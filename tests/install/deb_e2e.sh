@@ -1,8 +1,10 @@
 #!/bin/bash
 # The Debian package: built with cpack, it names its library dependencies, its
 # section and maintainer and holds the program, the content and the desktop
-# files (the session bus's service file naming /usr/bin/stakanych); unpacked into a root of its own, the program starts from an empty
-# folder and finds its content there.
+# files (the session bus's service file naming /usr/bin/stakanych); unpacked
+# into a root of its own, the program starts from an empty folder and finds its
+# content there, plays sound, and runs silent, saying why, without its sound
+# module.
 # Usage: deb_e2e.sh BUILD_DIR
 build=$(readlink -f "$1")
 . "$(dirname "$0")/../e2e/lib.sh"
@@ -44,4 +46,20 @@ companion=$(window "Стаканыч2003") || fail "no companion window"
 shows_picture "$companion" "$root/usr/share/stakanych/alk1.bmp"
 [ -d "$user" ] || fail "no user folder $user"
 close_companion
+
+# Sound from the package: a scenario's sound reaches the audio output; without
+# its sound module the program still runs, silent, and says why.
+mkdir -p "$work/content/wav"
+sox -n -r 22050 -c 1 -b 16 "$work/content/wav/gong.wav" synth 0.4 sine 440 vol 0.5
+printf 'wavs wav\\gong.wav\r\nunload\r\n' >"$work/content/gong.scn"
+run_app SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" -- gong.scn
+through_readme
+within 20 ended $app || fail "the sound scenario did not end"
+od -An -v -tx1 "$work/audio.raw" 2>/dev/null | grep -qv '^\( 00\)*$' || fail "the package played no sound"
+module=$(find "$root" -name stakanych-audio.so) && [ -n "$module" ] || fail "the package lacks its sound module"
+mv "$module" "$work/module.so"
+run_app -- gong.scn
+through_readme
+within 20 ended $app || fail "without the sound module the scenario did not end"
+grep -q "^stakanych: no sound, " "$work/app.log" || fail "no word on why there is no sound"
 echo "PASS"

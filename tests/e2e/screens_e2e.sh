@@ -38,6 +38,7 @@ colour_at() {
 }
 frolic() { xdotool search --onlyvisible --name "^Rididi dev urididod" 2>/dev/null | head -1; }
 no_frolic() { [ -z "$(frolic)" ]; }
+frolic_shown() { [ -n "$(frolic)" ]; }
 
 xdotool mousemove 2500 500
 run_app --
@@ -67,7 +68,7 @@ for side in R L; do
     wait_until 50 gone " " || true
 
     click "$companion" 60 377 # Колбасня
-    wait_until 100 test -n "$(frolic)" || fail "no frolic"
+    within 10 frolic_shown || fail "no frolic"
     read -r x y w h < <(xwininfo -id "$(frolic)" |
         awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width/{w=$NF} /Height/{h=$NF} END{print x, y, w, h}')
     mine=1920 theirs=0 colour='48,48,192' other='192,48,48'
@@ -89,12 +90,13 @@ wait_until 50 on_monitor "$companion" R || fail "the companion did not move righ
 xrandr --delmonitor R >/dev/null
 wait_until 50 on_monitor "$companion" L || fail "the companion stayed on the monitor that went"
 click "$companion" 60 377 # Колбасня
-wait_until 100 test -n "$(frolic)" || fail "no frolic after the monitor went"
+within 10 frolic_shown || fail "no frolic after the monitor went"
 read -r x w < <(xwininfo -id "$(frolic)" | awk '/Absolute upper-left X/{x=$NF} /Width/{w=$NF} END{print x, w}')
 [ "$x $w" = "0 1920" ] || fail "the frolic after the monitor went covers $w at $x"
 xdotool key Escape
 wait_until 50 no_frolic || fail "Escape did not end the frolic"
-close_companion
+wmctrl -c "Стаканыч2003"
+within 10 ended $app || fail "closing the companion did not end the program"
 
 # A screen scaled by 2: the copy is the desktop in device pixels, shifted by
 # the shake's few logical pixels at most.
@@ -111,7 +113,7 @@ start=$(window "Мастерская") || fail "no start dialog at scale 2"
 click "$start" 592 184
 readme=$(window "Стаканыч 2003 by") || fail "no readme window at scale 2"
 click "$readme" 432 616
-wait_until 100 test -n "$(frolic)" || fail "no frolic at scale 2"
+within 30 frolic_shown || fail "no frolic at scale 2"
 import -window root scaled.png
 [ -n "${STAK_E2E_SHOT:-}" ] && cp scaled.png "${STAK_E2E_SHOT%.png}-scale2.png"
 convert scaled.png -crop 416x136+92+192 +repage around.png

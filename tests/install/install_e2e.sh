@@ -77,6 +77,9 @@ wait_until 100 ended $app || fail "the user's scenario was not listed or did not
 
 # The checker sees the user's folder as the program does: over the installed
 # content, so the installed pictures and sounds are not missing there.
-(cd "$user" && "$prefix/bin/stakanych-check") >"$work/check.log" ||
+# (Under the sanitizers without the leak check at its exit: Debian's clang 14
+# LeakSanitizer crashes walking this run's thread storage on glibc 2.36; the
+# checker's leaks are checked on the shipped content.)
+(cd "$user" && ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$prefix/bin/stakanych-check") >"$work/check.log" ||
     fail "stakanych-check found problems in the user folder: $(head -5 "$work/check.log")"
 echo "PASS"

@@ -1,6 +1,7 @@
 #include "recordingview.h"
 
 #include "core/settings.h"
+#include "platform/runningmarker.h"
 
 #include <QThread>
 #include <QtTest>
@@ -332,8 +333,8 @@ void TestCompanion::runsOneAfterAnother()
     }
     QCOMPARE(fx->fake.eventPumps, pumps);
     // unload ends the program at once, the marker with it.
-    const QString marker = fx->fake.tempFolder() + u"vipivaem.tut"_qs;
-    writeTestFile(marker, "final\r\n");
+    const QString marker = RunningMarker::path();
+    QVERIFY(RunningMarker::write());
     QVERIFY_THROWS_EXCEPTION(ProgramExit, run(u"unload\r\nmsg never"_qs));
     QCOMPARE(fx->fake.boxes.size(), 1); // "hi"
     QVERIFY(!QFile::exists(marker));
@@ -648,13 +649,13 @@ void TestCompanion::unloadAndCdDoor()
     c().SetCdDoor(u"Closed"_qs);
     c().SetCdDoor(u"Ajar"_qs);
     QCOMPARE(fx->fake.cdDoor, (QList<bool>{true, false}));
-    const QString marker = fx->fake.tempFolder() + u"vipivaem.tut"_qs;
-    writeTestFile(marker, "final\r\n");
+    const QString marker = RunningMarker::path();
+    QVERIFY(RunningMarker::write());
     QVERIFY_THROWS_EXCEPTION(ProgramExit, c().Form_Unload());
     QVERIFY(!QFile::exists(marker));
     QVERIFY_THROWS_EXCEPTION(ProgramExit, c().Form_Unload()); // no marker: ends all the same
     // The drink button's millionth press ends the program the same way.
-    writeTestFile(marker, "final\r\n");
+    QVERIFY(RunningMarker::write());
     settings().drinkcount = 999999;
     QVERIFY_THROWS_EXCEPTION(ProgramExit, c().drink());
     QCOMPARE(fx->fake.boxes.size(), 1);

@@ -6,6 +6,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <sys/stat.h>
+#include <tuple>
 
 // What a careless or hostile author can leave under a content file's name.
 enum class Planted { Fifo, LinkToFifo, Device, Folder, Huge, DanglingLink };
@@ -63,11 +64,24 @@ inline void writeTestFile(const QString &name, const QByteArray &bytes)
     f.write(bytes);
 }
 
+// The columns of a test table, named in order: columns<int, QString>("n", "text").
+template <typename... T, typename... Names> void columns(Names... names)
+{
+    static_assert(sizeof...(T) == sizeof...(Names));
+    (QTest::addColumn<T>(names), ...);
+}
 // Adds a row to the current test table, its values in column order: one call
 // keeps a row on one line however its values are spelt.
 template <typename... Values> void tableRow(const char *name, Values... values)
 {
     (QTest::newRow(name) << ... << values);
+}
+// The current row's values of the named columns, as QFETCH gives them one by
+// one: const auto [n, text] = fetch<int, QString>("n", "text").
+template <typename... T, typename... Names> std::tuple<T...> fetch(Names... names)
+{
+    static_assert(sizeof...(T) == sizeof...(Names));
+    return {*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
 // A test's file byte for byte; empty when it cannot be read.

@@ -27,9 +27,8 @@ private slots:
 
     void commandLine_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QString>("options"); // help, version, trace: h, v, t
+        // options: help, version, trace: h, v, t
+        columns<QStringList, QString, QString>("args", "scenario", "options");
         using L = QStringList;
         tableRow("nothing", L{}, QString(), QString());
         tableRow("words joined by one blank", L{"my", "party.scn"}, u"my party.scn"_qs, QString());
@@ -42,9 +41,8 @@ private slots:
 
     void commandLine()
     {
-        QFETCH(QStringList, args);
-        QFETCH(QString, scenario);
-        QFETCH(QString, options);
+        const auto [args, scenario, options] =
+            fetch<QStringList, QString, QString>("args", "scenario", "options");
         const CommandLine c = ParseCommandLine(args);
         QCOMPARE(c.scenario, scenario);
         QCOMPARE(c.help, options.contains('h'));
@@ -106,8 +104,9 @@ private slots:
 
     void copiesShareTheMarker_data()
     {
-        QTest::addColumn<bool>("otherFirst"); // the other copy ends before the program
-        QTest::addColumn<bool>("crash");      // the other copy ends without a word
+        // otherFirst: the other copy ends before the program; crash: the other copy ends without a
+        // word
+        columns<bool, bool>("otherFirst", "crash");
         QTest::newRow("the program ends first") << false << false;
         QTest::newRow("the other ends first") << true << false;
         QTest::newRow("the other crashes first") << true << true;
@@ -115,8 +114,7 @@ private slots:
 
     void copiesShareTheMarker()
     {
-        QFETCH(bool, otherFirst);
-        QFETCH(bool, crash);
+        const auto [otherFirst, crash] = fetch<bool, bool>("otherFirst", "crash");
         QVERIFY(RunningMarker::write());
         // A second copy of the program: its own open file, its own lock.
         std::optional<RunningMarker> other(std::in_place, RunningMarker::path());

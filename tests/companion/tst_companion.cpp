@@ -40,9 +40,8 @@ private slots:
 
     void eventOfADraw_data()
     {
-        QTest::addColumn<QList<int>>("chances"); // text, toast, voice
-        QTest::addColumn<int>("n");
-        QTest::addColumn<TickEvent>("event");
+        // chances: text, toast, voice
+        columns<QList<int>, int, TickEvent>("chances", "n", "event");
         using E = TickEvent;
         const QList<std::tuple<QList<int>, int, E>> rows = {
             {{50, 30, 20}, 50, E::Text},   {{50, 30, 20}, 51, E::Toast},
@@ -56,9 +55,7 @@ private slots:
     }
     void eventOfADraw()
     {
-        QFETCH(QList<int>, chances);
-        QFETCH(int, n);
-        QFETCH(TickEvent, event);
+        const auto [chances, n, event] = fetch<QList<int>, int, TickEvent>("chances", "n", "event");
         Settings s;
         s.textver = chances[0];
         s.tostver = chances[1];
@@ -68,11 +65,10 @@ private slots:
 
     void tick_data()
     {
-        QTest::addColumn<QList<float>>("draws");
-        QTest::addColumn<int>("randompic"); // -1: 100 with an order file
-        QTest::addColumn<QString>("done");  // speech | toast | sound | picture
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<int>("drawn"); // draws in all; -1: not counted
+        // randompic: -1: 100 with an order file; done: speech | toast | sound | picture; drawn:
+        // draws in all; -1: not counted
+        columns<QList<float>, int, QString, int, int>("draws", "randompic", "done", "interval",
+                                                      "drawn");
         using F = QList<float>;
         tableRow("text", F{0.25f, drawFor(10, 100)}, 0, u"Речь\r\n|||"_qs, 52500, -1);
         tableRow("toast", F{0.0f, drawFor(60, 100)}, 0, u"|Тост\r\n|warn.wav|"_qs, 50000, -1);
@@ -87,11 +83,9 @@ private slots:
     }
     void tick()
     {
-        QFETCH(QList<float>, draws);
-        QFETCH(int, randompic);
-        QFETCH(QString, done);
-        QFETCH(int, interval);
-        QFETCH(int, drawn);
+        const auto [draws, randompic, done, interval, drawn] =
+            fetch<QList<float>, int, QString, int, int>("draws", "randompic", "done", "interval",
+                                                        "drawn");
         settings().voicever = 19; // 50/30/19: n=100 brings nothing
         settings().randompic = randompic < 0 ? 100 : randompic;
         fx->writeImage(u"pics/a.bmp"_qs, {4, 4}, Qt::red);
@@ -114,9 +108,8 @@ private slots:
 
     void orderMode_data()
     {
-        QTest::addColumn<QString>("order");
-        QTest::addColumn<QStringList>("painted");
-        QTest::addColumn<QList<int>>("positions"); // after each of six steps
+        // positions: after each of six steps
+        columns<QString, QStringList, QList<int>>("order", "painted", "positions");
         const QStringList abc{"./pics/a.bmp 0,0", "./pics/b.bmp 0,0", "./pics/c.bmp 0,0"};
         const QList<int> cycle{1, 2, 0, 1, 2, 0};
         tableRow("no final break", u"a.bmp\r\nb.bmp\r\nc.bmp"_qs, abc + abc, cycle);
@@ -127,9 +120,8 @@ private slots:
     }
     void orderMode()
     {
-        QFETCH(QString, order);
-        QFETCH(QStringList, painted);
-        QFETCH(QList<int>, positions);
+        const auto [order, painted, positions] =
+            fetch<QString, QStringList, QList<int>>("order", "painted", "positions");
         for (const char *name : {"a", "b", "c"})
             fx->writeImage(u"pics/%1.bmp"_qs.arg(QLatin1String(name)), {10, 10}, Qt::red);
         fx->write(u"pics/order.txt"_qs, order);
@@ -223,10 +215,7 @@ private slots:
 
     void scenarioRuns_data()
     {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<bool>("busy");
-        QTest::addColumn<bool>("timerAfter");
-        QTest::addColumn<QString>("tagAfter");
+        columns<QString, bool, bool, QString>("script", "busy", "timerAfter", "tagAfter");
         tableRow("no tag", QString(), false, true, QString());
         tableRow("timer 0 tags it", u"timer 0"_qs, false, false, u"no!"_qs);
         tableRow("timer 1 clears it", u"timer 0\r\ntimer 1"_qs, false, true, QString());
@@ -234,10 +223,8 @@ private slots:
     }
     void scenarioRuns()
     {
-        QFETCH(QString, script);
-        QFETCH(bool, busy);
-        QFETCH(bool, timerAfter);
-        QFETCH(QString, tagAfter);
+        const auto [script, busy, timerAfter, tagAfter] =
+            fetch<QString, bool, bool, QString>("script", "busy", "timerAfter", "tagAfter");
         c().ScenarioBusy = busy;
         QStringList trace;
         c().scenarioTrace = [&](const QString &line) { trace << line; };
@@ -329,10 +316,7 @@ private slots:
     void voices_data()
     {
         // The phrase's first line names the sound, the rest is its caption.
-        QTest::addColumn<QString>("arg");
-        QTest::addColumn<QStringList>("speech");
-        QTest::addColumn<QString>("played");
-        QTest::addColumn<int>("shakes");
+        columns<QString, QStringList, QString, int>("arg", "speech", "played", "shakes");
         using L = QStringList;
         tableRow("phrase 1", u"\\\\1"_qs, L{"Эй\r\nты\r\n"}, u".\\wav\\a.wav"_qs, 0);
         tableRow("file line only: an empty line", u"\\\\2"_qs, L{""}, u".\\wav\\b.wav"_qs, 0);
@@ -346,10 +330,8 @@ private slots:
     }
     void voices()
     {
-        QFETCH(QString, arg);
-        QFETCH(QStringList, speech);
-        QFETCH(QString, played);
-        QFETCH(int, shakes);
+        const auto [arg, speech, played, shakes] =
+            fetch<QString, QStringList, QString, int>("arg", "speech", "played", "shakes");
         fx->write(u"sound.tlk"_qs, u"5\r\n>a.wav\r\nЭй\r\nты\r\n>b.wav\r\n>\r\nc.wav\r\nСи\r\n"
                                    u">d.wav\r\n\r\n>rukidroz.wav\r\nДрожу\r\n"_qs);
         fx->random.setValues({0.0f, 0.9999f, 0.5f});
@@ -366,11 +348,9 @@ private slots:
 
     void drinkButton_data()
     {
-        QTest::addColumn<int>("countBefore");
-        QTest::addColumn<QList<float>>("draws");
-        QTest::addColumn<MsgAnswer>("answer");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("outcome"); // frolic, double or plain
+        // outcome: frolic, double or plain
+        columns<int, QList<float>, MsgAnswer, QStringList, QString>("countBefore", "draws",
+                                                                    "answer", "boxes", "outcome");
         using F = QList<float>;
         using L = QStringList;
         const QString many = u"Много выпили?"_qs;
@@ -384,11 +364,9 @@ private slots:
     }
     void drinkButton()
     {
-        QFETCH(int, countBefore);
-        QFETCH(QList<float>, draws);
-        QFETCH(MsgAnswer, answer);
-        QFETCH(QStringList, boxes);
-        QFETCH(QString, outcome);
+        const auto [countBefore, draws, answer, boxes, outcome] =
+            fetch<int, QList<float>, MsgAnswer, QStringList, QString>("countBefore", "draws",
+                                                                      "answer", "boxes", "outcome");
         settings().drinkcount = countBefore;
         settings().igluk = settings().ibiggluk = 0;
         fx->random.setValues(draws);
@@ -405,8 +383,8 @@ private slots:
 
     void easterEgg_data()
     {
-        QTest::addColumn<QString>("clicks"); // l: speech line, 3: "Что?", 2: toast, d: double
-        QTest::addColumn<bool>("found");
+        // clicks: l: speech line, 3: "Что?", 2: toast, d: double
+        columns<QString, bool>("clicks", "found");
         QTest::newRow("line, Что?, toast, double click") << "l32d" << true;
         QTest::newRow("wrong order") << "l23d" << false;
         QTest::newRow("line clicked twice still counts once") << "ll32d" << true;
@@ -415,8 +393,7 @@ private slots:
     }
     void easterEgg()
     {
-        QFETCH(QString, clicks);
-        QFETCH(bool, found);
+        const auto [clicks, found] = fetch<QString, bool>("clicks", "found");
         for (QChar k : clicks) {
             if (k == u'l')
                 c().speechClicked();
@@ -433,16 +410,14 @@ private slots:
 
     void sideWindowsStopTheTimer_data()
     {
-        QTest::addColumn<SideWindow>("window");
-        QTest::addColumn<bool>("silenced");
+        columns<SideWindow, bool>("window", "silenced");
         for (bool silenced : {false, true})
             for (SideWindow w : {SideWindow::Riddles, SideWindow::Readme, SideWindow::Options})
                 QTest::addRow("%d%s", int(w), silenced ? " no!" : "") << w << silenced;
     }
     void sideWindowsStopTheTimer()
     {
-        QFETCH(SideWindow, window);
-        QFETCH(bool, silenced);
+        const auto [window, silenced] = fetch<SideWindow, bool>("window", "silenced");
         if (silenced)
             c().setEventTimer(false);
         c().eventTimer().start();
@@ -457,9 +432,8 @@ private slots:
     void glitchAndDouble_data()
     {
         // The smears themselves are the pixel effects' business.
-        QTest::addColumn<QString>("count"); // "dbl": double vision
-        QTest::addColumn<bool>("done");
-        QTest::addColumn<bool>("changed");
+        // count: "dbl": double vision
+        columns<QString, bool, bool>("count", "done", "changed");
         tableRow("glitch 3", u"3"_qs, true, true);
         tableRow("glitch 0", u"0"_qs, true, false);
         tableRow("glitch: not a number", u"many"_qs, false, false);
@@ -467,9 +441,7 @@ private slots:
     }
     void glitchAndDouble()
     {
-        QFETCH(QString, count);
-        QFETCH(bool, done);
-        QFETCH(bool, changed);
+        const auto [count, done, changed] = fetch<QString, bool, bool>("count", "done", "changed");
         for (int x = 0; x < 433; ++x)
             for (int y = 0; y < 225; ++y)
                 v().panel.setPixel(x, y, qRgb(x % 256, y, x / 256));
@@ -487,11 +459,9 @@ private slots:
 
     void frolic_data()
     {
-        QTest::addColumn<QString>("screen"); // desktop, refused or black
-        QTest::addColumn<bool>("fromButton");
-        QTest::addColumn<bool>("silenced");
-        QTest::addColumn<bool>("timerAfter");
-        QTest::addColumn<bool>("flagAfter");
+        // screen: desktop, refused or black
+        columns<QString, bool, bool, bool, bool>("screen", "fromButton", "silenced", "timerAfter",
+                                                 "flagAfter");
         const QList<std::tuple<const char *, bool, bool, bool, bool>> rows = {
             {"desktop", true, false, true, false},   {"desktop", true, true, false, true},
             {"desktop", false, false, false, false}, {"desktop", false, true, false, false},
@@ -504,11 +474,9 @@ private slots:
     }
     void frolic()
     {
-        QFETCH(QString, screen);
-        QFETCH(bool, fromButton);
-        QFETCH(bool, silenced);
-        QFETCH(bool, timerAfter);
-        QFETCH(bool, flagAfter);
+        const auto [screen, fromButton, silenced, timerAfter, flagAfter] =
+            fetch<QString, bool, bool, bool, bool>("screen", "fromButton", "silenced", "timerAfter",
+                                                   "flagAfter");
         // The companion stands on the second of two screens.
         fx->fake.screenAreas = {{0, 0, 1024, 768}, {1024, 100, 64, 48}};
         v().area = {1024, 100, 64, 48};

@@ -140,8 +140,7 @@ private slots:
 
     void sideWindowsFromControls_data()
     {
-        QTest::addColumn<QString>("opener");
-        QTest::addColumn<QString>("window");
+        columns<QString, QString>("opener", "window");
         tableRow("riddles", u"Command4"_qs, u"frmAm"_qs);
         tableRow("readme", u"mnuAb"_qs, u"frmAbout"_qs);
         tableRow("options", u"mnuOpt"_qs, u"frmOpt"_qs);
@@ -149,8 +148,7 @@ private slots:
 
     void sideWindowsFromControls()
     {
-        QFETCH(QString, opener);
-        QFETCH(QString, window);
+        const auto [opener, window] = fetch<QString, QString>("opener", "window");
         w->show();
         ctx->fake.onModal = [&](QWidget *side) {
             QVERIFY(side->isVisible());

@@ -96,9 +96,7 @@ private slots:
 
     void encodings_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<TextEncoding>("encoding");
-        QTest::addColumn<QString>("text");
+        columns<QByteArray, TextEncoding, QString>("bytes", "encoding", "text");
         using enum TextEncoding;
         tableRow("byte order mark", QByteArray("\xEF\xBB\xBF\xD0\x9F\xD1\x80"), Utf8Bom, "Пр");
         tableRow("UTF-8", QByteArray("\xD0\x9F\xD1\x80 ok"), Utf8, "Пр ok");
@@ -111,9 +109,8 @@ private slots:
     }
     void encodings()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(TextEncoding, encoding);
-        QFETCH(QString, text);
+        const auto [bytes, encoding, text] =
+            fetch<QByteArray, TextEncoding, QString>("bytes", "encoding", "text");
         QCOMPARE(detectTextEncoding(bytes), encoding);
         QCOMPARE(decodeContentText(bytes), text);
         QCOMPARE(encodeContentText(text, encoding), bytes);
@@ -124,9 +121,8 @@ private slots:
 
     void splitLines_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("scenario"); // a final break gives an empty line
+        // scenario: a final break gives an empty line
+        columns<QString, QStringList, QStringList>("text", "lines", "scenario");
         using L = QStringList;
         tableRow("empty", "", L{}, L{});
         tableRow("crlf", "a\r\nb\r\n", L{"a", "b"}, L{"a", "b", ""});
@@ -139,18 +135,15 @@ private slots:
     }
     void splitLines()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, scenario);
+        const auto [text, lines, scenario] =
+            fetch<QString, QStringList, QStringList>("text", "lines", "scenario");
         QCOMPARE(stak::splitLines(text), lines);
         QCOMPARE(splitScenarioLines(text), scenario);
     }
 
     void iniRead_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, QString, QString>("file", "key", "expected");
         const QByteArray f = "; comment\r\n[Other]\r\nmypic=no\r\n[ stakanych ]\r\nMyPic =  "
                              "\xEA\xE0\xF0.bmp \t\r\nempty=\r\nnoequals\r\n[Third]\r\nx=1\r\n";
         tableRow("case of section and key, blanks", f, "mypic", "кар.bmp");
@@ -175,9 +168,8 @@ private slots:
     }
     void iniRead()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
+        const auto [file, key, expected] =
+            fetch<QByteArray, QString, QString>("file", "key", "expected");
         writeTestFile(u"c.ini"_qs, file);
         QCOMPARE(readIniValue(u"c.ini"_qs, u"Stakanych"_qs, key, u"DEF"_qs), expected);
     }
@@ -185,8 +177,7 @@ private slots:
     void iniWrite_data()
     {
         // textver=40 written; every other byte kept.
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
+        columns<QByteArray, QByteArray>("before", "after");
         using B = QByteArray;
         tableRow("replace, keeping the file's spelling and blanks",
                  B("; c\r\n[Stakanych]\r\nTextVer = 50\r\nvoicever=20\r\n[X]\r\ntextver=1\r\n"),
@@ -205,8 +196,7 @@ private slots:
     }
     void iniWrite()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
+        const auto [before, after] = fetch<QByteArray, QByteArray>("before", "after");
         if (!before.isEmpty())
             writeTestFile(u"config.cfg"_qs, before);
         QVERIFY(WriteConfigValue(u"textver"_qs, u"40"_qs));
@@ -216,8 +206,8 @@ private slots:
 
     void configWrite_data()
     {
-        QTest::addColumn<bool>("link"); // config.cfg is a link to dotfiles/stakanych.cfg
-        QTest::addColumn<int>("mode");
+        // link: config.cfg is a link to dotfiles/stakanych.cfg
+        columns<bool, int>("link", "mode");
         tableRow("mode and owner kept", false, 0640);
         tableRow("read-only", false, 0444);
         tableRow("link", true, 0644);
@@ -230,8 +220,7 @@ private slots:
         // leaves it alone too. A link stays a link; its target is written.
         // Temporary files of earlier writes cut short go, one just begun and a
         // user's backup stay.
-        QFETCH(bool, link);
-        QFETCH(int, mode);
+        const auto [link, mode] = fetch<bool, int>("link", "mode");
         const bool readOnly = !(mode & 0222), root = ::getuid() == 0;
         const QString target = link ? u"dotfiles/stakanych.cfg"_qs : u"config.cfg"_qs;
         const QString name = QFileInfo(target).fileName();
@@ -290,8 +279,7 @@ private slots:
     }
     void loadSettings()
     {
-        QFETCH(QString, entries);
-        QFETCH(QString, loaded);
+        const auto [entries, loaded] = fetch<QString, QString>("entries", "loaded");
         if (!entries.isEmpty())
             writeTestFile(u"config.cfg"_qs, "[STAKANYCH]\n" + entries.toUtf8() + '\n');
         Settings s;
@@ -334,8 +322,8 @@ private slots:
 
     void sizeLimits_data()
     {
-        QTest::addColumn<ContentKind>("kind");
-        QTest::addColumn<qint64>("beyond"); // bytes beyond the kind's limit; -1: an empty file
+        // beyond: bytes beyond the kind's limit; -1: an empty file
+        columns<ContentKind, qint64>("kind", "beyond");
         for (const auto &[name, kind] :
              {std::pair{"text", ContentKind::Text}, std::pair{"sound", ContentKind::Sound},
               std::pair{"picture", ContentKind::Picture}}) {
@@ -346,8 +334,7 @@ private slots:
     }
     void sizeLimits()
     {
-        QFETCH(ContentKind, kind);
-        QFETCH(qint64, beyond);
+        const auto [kind, beyond] = fetch<ContentKind, qint64>("kind", "beyond");
         const qint64 size = beyond < 0 ? 0 : contentSizeLimit(kind) + beyond;
         QFile f(u"f"_qs);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(size));
@@ -361,12 +348,8 @@ private slots:
     {
         // Folders under the test's root; "" for none. The installed folder
         // holds text.tlk unless a row says otherwise.
-        QTest::addColumn<QStringList>("startFiles");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("dataHome");
-        QTest::addColumn<bool>("installedHoldsContent");
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("installed");
+        columns<QStringList, QString, QString, bool, QString, QString>(
+            "startFiles", "start", "dataHome", "installedHoldsContent", "user", "installed");
         using L = QStringList;
         const char *share = "share/stakanych", *data = "data/stakanych";
         tableRow("empty folder: the user's over the installed", L{}, "here", "data", true, data,
@@ -387,12 +370,9 @@ private slots:
     }
     void chooseFolders()
     {
-        QFETCH(QStringList, startFiles);
-        QFETCH(QString, start);
-        QFETCH(QString, dataHome);
-        QFETCH(bool, installedHoldsContent);
-        QFETCH(QString, user);
-        QFETCH(QString, installed);
+        const auto [startFiles, start, dataHome, installedHoldsContent, user, installed] =
+            fetch<QStringList, QString, QString, bool, QString, QString>(
+                "startFiles", "start", "dataHome", "installedHoldsContent", "user", "installed");
         QDir(root->path()).mkpath(start);
         for (const QString &f : startFiles)
             writeTestFile(root->filePath(start + u'/' + f), "x");
@@ -520,8 +500,7 @@ private slots:
     void screenCopies_data()
     {
         // What a refused capture gives: nothing, or nothing but black.
-        QTest::addColumn<QImage>("shot");
-        QTest::addColumn<bool>("usable");
+        columns<QImage, bool>("shot", "usable");
         auto filled = [](QRgb colour, QImage::Format f = QImage::Format_RGB32) {
             QImage img(100, 60, f);
             img.fill(colour);
@@ -536,8 +515,7 @@ private slots:
     }
     void screenCopies()
     {
-        QFETCH(QImage, shot);
-        QFETCH(bool, usable);
+        const auto [shot, usable] = fetch<QImage, bool>("shot", "usable");
         QCOMPARE(isUsableScreenCopy(shot), usable);
     }
 
@@ -545,9 +523,7 @@ private slots:
     {
         // Bounds w, h on a picture one pixel larger each way: a centre on the
         // last column or row writes beyond it, and those writes are dropped.
-        QTest::addColumn<QList<QPoint>>("centres");
-        QTest::addColumn<QSize>("bounds");
-        QTest::addColumn<int>("changed");
+        columns<QList<QPoint>, QSize, int>("centres", "bounds", "changed");
         using P = QList<QPoint>;
         tableRow("inside", P{{2, 2}}, QSize(4, 3), 8);
         tableRow("last column", P{{4, 2}}, QSize(4, 3), 5);
@@ -559,9 +535,8 @@ private slots:
     }
     void smear()
     {
-        QFETCH(QList<QPoint>, centres);
-        QFETCH(QSize, bounds);
-        QFETCH(int, changed);
+        const auto [centres, bounds, changed] =
+            fetch<QList<QPoint>, QSize, int>("centres", "bounds", "changed");
         const QImage before = uniqueImage(bounds.width() + 1, bounds.height() + 1);
         QImage img = before;
         ScriptedRandom random(::centres(centres, bounds.width(), bounds.height()));

@@ -1,5 +1,7 @@
 #include "core/screens.h"
 
+#include "testsupport.h"
+
 #include <QtTest>
 
 using namespace stak;
@@ -17,9 +19,7 @@ class TestScreens : public QObject
 private slots:
     void screenAt_data()
     {
-        QTest::addColumn<QList<QRect>>("screens");
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<int>("screen");
+        columns<QList<QRect>, QPoint, int>("screens", "point", "screen");
         QTest::newRow("left") << kSideBySide << QPoint(1919, 500) << 0;
         QTest::newRow("right") << kSideBySide << QPoint(1920, 500) << 1;
         QTest::newRow("above") << kAbove << QPoint(100, -1) << 1;
@@ -31,18 +31,15 @@ private slots:
 
     void screenAt()
     {
-        QFETCH(QList<QRect>, screens);
-        QFETCH(QPoint, point);
-        QFETCH(int, screen);
+        const auto [screens, point, screen] =
+            fetch<QList<QRect>, QPoint, int>("screens", "point", "screen");
         QCOMPARE(ScreenAt(screens, point), screen);
     }
 
     void placement_data()
     {
-        QTest::addColumn<QString>("rule");
-        QTest::addColumn<QRect>("window"); // the window itself, or the one it goes by
-        QTest::addColumn<QSize>("outer");
-        QTest::addColumn<QPoint>("at");
+        // window: the window itself, or the one it goes by
+        columns<QString, QRect, QSize, QPoint>("rule", "window", "outer", "at");
         const auto row = [](const char *name, const char *rule, QRect window, QSize outer,
                             QPoint at) {
             QTest::newRow(name) << QString::fromLatin1(rule) << window << outer << at;
@@ -64,10 +61,8 @@ private slots:
 
     void placement()
     {
-        QFETCH(QString, rule);
-        QFETCH(QRect, window);
-        QFETCH(QSize, outer);
-        QFETCH(QPoint, at);
+        const auto [rule, window, outer, at] =
+            fetch<QString, QRect, QSize, QPoint>("rule", "window", "outer", "at");
         const QRect screen = kSideBySide[1];
         QPoint got;
         if (rule == u"keep"_qs)
@@ -83,10 +78,7 @@ private slots:
 
     void desktopPictureCrop_data()
     {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QList<QRect>>("screens");
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<QRect>("crop");
+        columns<QSize, QList<QRect>, int, QRect>("picture", "screens", "screen", "crop");
         QTest::newRow("side by side, scale 1, right")
             << QSize(3840, 1080) << kSideBySide << 1 << QRect(1920, 0, 1920, 1080);
         QTest::newRow("side by side, scale 1.25, right")
@@ -106,10 +98,8 @@ private slots:
 
     void desktopPictureCrop()
     {
-        QFETCH(QSize, picture);
-        QFETCH(QList<QRect>, screens);
-        QFETCH(int, screen);
-        QFETCH(QRect, crop);
+        const auto [picture, screens, screen, crop] =
+            fetch<QSize, QList<QRect>, int, QRect>("picture", "screens", "screen", "crop");
         QCOMPARE(DesktopPictureCrop(picture, screens, screens[screen]), crop);
     }
 };

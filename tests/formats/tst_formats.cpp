@@ -38,9 +38,7 @@ private slots:
 
     void readPhrase_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, int, QString>("file", "number", "expected");
         using B = QByteArray;
         const B five = "2\r\n>A\r\n>B\r\n\r\nB2\r\n";
         tableRow("one-line phrase", five, 1, "A\r\n");
@@ -59,9 +57,8 @@ private slots:
     }
     void readPhrase()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(int, number);
-        QFETCH(QString, expected);
+        const auto [file, number, expected] =
+            fetch<QByteArray, int, QString>("file", "number", "expected");
         writeTestFile(u"text.tlk"_qs, file);
         QCOMPARE(ReadPhrase(u"text.tlk"_qs, number), expected);
         QVERIFY(phraseHistory().slot(0).isEmpty());
@@ -110,13 +107,8 @@ private slots:
         // Picks from a file of `count` phrases, the draws naming `drawn`, its
         // kind's slot of recent picks holding `recent` before and `slot` after
         // ("*": not looked at).
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("recent");
-        QTest::addColumn<QList<int>>("drawn");
-        QTest::addColumn<QList<int>>("picks");
-        QTest::addColumn<QString>("slot");
+        columns<QString, int, int, QString, QList<int>, QList<int>, QString>(
+            "name", "kind", "count", "recent", "drawn", "picks", "slot");
         using P = QList<int>;
         tableRow("speech, a comma after each pick", "text.tlk", 0, 50, "", P{12, 5, 31},
                  P{12, 5, 31}, "12,5,31,");
@@ -140,13 +132,9 @@ private slots:
     }
     void picks()
     {
-        QFETCH(QString, name);
-        QFETCH(int, kind);
-        QFETCH(int, count);
-        QFETCH(QString, recent);
-        QFETCH(QList<int>, drawn);
-        QFETCH(QList<int>, picks);
-        QFETCH(QString, slot);
+        const auto [name, kind, count, recent, drawn, picks, slot] =
+            fetch<QString, int, int, QString, QList<int>, QList<int>, QString>(
+                "name", "kind", "count", "recent", "drawn", "picks", "slot");
         ScriptedRandom scripted(drawsFor(drawn, count));
         ctx->random = &scripted;
         phraseHistory().slot(kind) = recent;
@@ -190,8 +178,7 @@ private slots:
     void userButtons_data()
     {
         // Buttons 1..5 as "caption", "caption (hidden)" or "-" for none.
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("buttons");
+        columns<QStringList, QStringList>("lines", "buttons");
         using L = QStringList;
         tableRow("captions trimmed; blank lines give none", L{" Тост ", "", "  \t", "Пять"},
                  L{"Тост", "-", "-", "Пять", "-"});
@@ -202,8 +189,7 @@ private slots:
     }
     void userButtons()
     {
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, buttons);
+        const auto [lines, buttons] = fetch<QStringList, QStringList>("lines", "buttons");
         const auto parsed = ParseUserButtons(lines);
         QVERIFY(!parsed[0]);
         QStringList got;
@@ -216,8 +202,8 @@ private slots:
 
     void wavProblems_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("problem"); // part of the reason; empty: plays
+        // problem: part of the reason; empty: plays
+        columns<QByteArray, QString>("bytes", "problem");
         const QByteArray sound = wavChunk("data", QByteArray(100, 'x'));
         const QByteArray pcm = wavFormat(1, 1, 22050, 16), odd = wavChunk("fact", "x");
         tableRow("16-bit PCM", wavFile(pcm + sound), "");
@@ -235,8 +221,7 @@ private slots:
     }
     void wavProblems()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, problem);
+        const auto [bytes, problem] = fetch<QByteArray, QString>("bytes", "problem");
         const auto got = WavProblem(bytes);
         QCOMPARE(got.has_value(), !problem.isEmpty());
         QVERIFY2(!got || got->contains(problem), qPrintable(got.value_or(QString())));
@@ -244,9 +229,7 @@ private slots:
 
     void changedFilesAreReadAgain_data()
     {
-        QTest::addColumn<QByteArray>("second");
-        QTest::addColumn<bool>("restoreTime");
-        QTest::addColumn<QString>("read");
+        columns<QByteArray, bool, QString>("second", "restoreTime", "read");
         // Read once an hour after it was written, the file is then changed.
         tableRow("another size", QByteArray("1\r\n>Второй\r\n"), false, u"Второй\r\n"_qs);
         tableRow("same size, changed just now", QByteArray("1\r\n>Шестой\r\n"), false,
@@ -256,9 +239,8 @@ private slots:
     }
     void changedFilesAreReadAgain()
     {
-        QFETCH(QByteArray, second);
-        QFETCH(bool, restoreTime);
-        QFETCH(QString, read);
+        const auto [second, restoreTime, read] =
+            fetch<QByteArray, bool, QString>("second", "restoreTime", "read");
         const timeval hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
         const auto write = [&](const QByteArray &bytes) {
             QFile f(u"text.tlk"_qs);
@@ -276,8 +258,7 @@ private slots:
 
     void countdown_data()
     {
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<QString>("text");
+        columns<QDateTime, QString>("now", "text");
         const auto row = [](int day, int month, int h, int m, const char *text) {
             QTest::addRow("%d.%d. %d:%02d", day, month, h, m)
                 << QDateTime(QDate(2003, month, day), QTime(h, m)) << QString::fromUtf8(text);
@@ -295,16 +276,13 @@ private slots:
     }
     void countdown()
     {
-        QFETCH(QDateTime, now);
-        QFETCH(QString, text);
+        const auto [now, text] = fetch<QDateTime, QString>("now", "text");
         QCOMPARE(CountdownText(now), text);
     }
 
     void holiday_data()
     {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QDate>("day");
-        QTest::addColumn<QString>("text");
+        columns<QString, QDate, QString>("list", "day", "text");
         const auto row = [](const char *name, const char *list, QDate day, const char *text) {
             QTest::newRow(name) << QString::fromUtf8(list) << day << QString::fromUtf8(text);
         };
@@ -320,9 +298,7 @@ private slots:
     }
     void holiday()
     {
-        QFETCH(QString, list);
-        QFETCH(QDate, day);
-        QFETCH(QString, text);
+        const auto [list, day, text] = fetch<QString, QDate, QString>("list", "day", "text");
         QCOMPARE(HolidayLine(list, day), text);
     }
 

@@ -1,8 +1,8 @@
 #include "core/clock.h"
+#include "platform/audioplayer.h"
 #include "platform/fakeplatform.h"
 #include "platform/portalscreencapture.h"
 #include "platform/realplatform.h"
-#include "platform/audioplayer.h"
 #include "platform/session.h"
 #include "testsupport.h"
 
@@ -80,9 +80,7 @@ private slots:
     {
         // The environment: XDG_SESSION_TYPE; WAYLAND_DISPLAY, DISPLAY and
         // QT_QPA_PLATFORM set or not.
-        QTest::addColumn<SessionEnvironment>("env");
-        QTest::addColumn<bool>("waylandSession");
-        QTest::addColumn<bool>("throughXWayland");
+        columns<SessionEnvironment, bool, bool>("env", "waylandSession", "throughXWayland");
         using E = SessionEnvironment;
         tableRow("X11", E{"x11", false, true, false}, false, false);
         tableRow("GNOME on Wayland", E{"wayland", true, true, false}, true, true);
@@ -94,9 +92,8 @@ private slots:
     }
     void session()
     {
-        QFETCH(SessionEnvironment, env);
-        QFETCH(bool, waylandSession);
-        QFETCH(bool, throughXWayland);
+        const auto [env, waylandSession, throughXWayland] =
+            fetch<SessionEnvironment, bool, bool>("env", "waylandSession", "throughXWayland");
         QCOMPARE(isWaylandSession(env), waylandSession);
         QCOMPARE(runsThroughXWayland(env), throughXWayland);
     }
@@ -140,8 +137,7 @@ private slots:
 
     void capture_data()
     {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("picture");
+        columns<QString, bool>("mode", "picture");
         tableRow("picture", "picture", true);
         tableRow("refused", "deny", false);
         tableRow("no answer", "silent", false);
@@ -150,8 +146,7 @@ private slots:
     }
     void capture()
     {
-        QFETCH(QString, mode);
-        QFETCH(bool, picture);
+        const auto [mode, picture] = fetch<QString, bool>("mode", "picture");
         const QString file = dir.filePath(mode + u".png"_qs);
         QProcess portal;
         if (!mode.isEmpty()) {

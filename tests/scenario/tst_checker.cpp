@@ -51,9 +51,8 @@ private slots:
 
     void reports_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("text"); // written in Windows-1251
-        QTest::addColumn<QStringList>("expected");
+        // text: written in Windows-1251
+        columns<QString, QString, QStringList>("file", "text", "expected");
         const auto row = [](const char *name, const char *file, const QString &text,
                             const QStringList &expected) {
             QTest::newRow(name) << file << text << expected;
@@ -174,9 +173,8 @@ private slots:
 
     void reports()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, text);
-        QFETCH(QStringList, expected);
+        auto [file, text, expected] =
+            fetch<QString, QString, QStringList>("file", "text", "expected");
         ctx->write("sub/x.scn", "foo\r\n");
         ctx->write(file, text);
         // Scenarios named by "%exescript%" are checked too, under that name.
@@ -187,8 +185,7 @@ private slots:
 
     void singleFiles_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("expected");
+        columns<QString, QStringList>("file", "expected");
         for (const char *file : {"text.tlk", "pics/order.txt", "inc.txt", "alk1.bmp", "wav/a.wav"})
             QTest::newRow(file) << file << QStringList{};
         QTest::newRow("scenario in its own folder")
@@ -199,8 +196,7 @@ private slots:
 
     void singleFiles()
     {
-        QFETCH(QString, file);
-        QFETCH(QStringList, expected);
+        const auto [file, expected] = fetch<QString, QStringList>("file", "expected");
         ctx->write("sub/s.scn", "msg a\r\npic pics\\a.bmp\r\n");
         QCOMPARE(CheckContentFile(file), expected);
     }

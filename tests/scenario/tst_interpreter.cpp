@@ -69,10 +69,8 @@ private slots:
     {
         // A scenario and what its run did in order (host calls and message boxes),
         // then the platform's blocking calls (sleeps and sounds waited for).
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QStringList>("log");
-        QTest::addColumn<QList<MsgAnswer>>("answers");
-        QTest::addColumn<QString>("mypic");
+        columns<QString, QStringList, QList<MsgAnswer>, QString>("script", "log", "answers",
+                                                                 "mypic");
         const auto row = [](const char *name, const QString &script, const QStringList &log,
                             const QList<MsgAnswer> &answers = {}, const char *mypic = "alk1.bmp") {
             QTest::newRow(name) << script << log << answers << QString::fromUtf8(mypic);
@@ -153,10 +151,9 @@ private slots:
 
     void commands()
     {
-        QFETCH(QString, script);
-        QFETCH(QStringList, log);
-        QFETCH(QList<MsgAnswer>, answers);
-        QFETCH(QString, mypic);
+        const auto [script, log, answers, mypic] =
+            fetch<QString, QStringList, QList<MsgAnswer>, QString>("script", "log", "answers",
+                                                                   "mypic");
         ctx->write(QStringLiteral("notes.txt"), QStringLiteral(" first%br%\r\nmsg not run "));
         ctx->write(QStringLiteral("name.txt"), QStringLiteral("notes"));
         plant(QStringLiteral("pipe"), Planted::Fifo);

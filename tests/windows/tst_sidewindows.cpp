@@ -192,11 +192,9 @@ private slots:
 
     void frolicIsPacedAndEnds_data()
     {
-        QTest::addColumn<qreal>("refresh");
-        QTest::addColumn<QString>("stop"); // how the user stops it at the third step
-        QTest::addColumn<int>("frames");   // steps shown to the end
-        QTest::addColumn<int>("frameMs");  // the shortest wait; the longest is 1 ms more
-        QTest::addColumn<int>("total");
+        // stop: how the user stops it at the third step; frames: steps shown to the end; frameMs:
+        // the shortest wait; the longest is 1 ms more
+        columns<qreal, QString, int, int, int>("refresh", "stop", "frames", "frameMs", "total");
         QTest::newRow("60 Hz") << qreal(60) << "" << 300 << 16 << 5000;
         QTest::newRow("unknown: 60 Hz") << qreal(0) << "" << 300 << 16 << 5000;
         QTest::newRow("144 Hz") << qreal(144) << "" << 300 << 6 << 2083;
@@ -206,11 +204,8 @@ private slots:
     }
     void frolicIsPacedAndEnds()
     {
-        QFETCH(qreal, refresh);
-        QFETCH(QString, stop);
-        QFETCH(int, frames);
-        QFETCH(int, frameMs);
-        QFETCH(int, total);
+        const auto [refresh, stop, frames, frameMs, total] =
+            fetch<qreal, QString, int, int, int>("refresh", "stop", "frames", "frameMs", "total");
         ctx->fake.refresh = refresh;
         ctx->fake.pumpQtEvents = true;
         settings().quake = stop.isEmpty() ? 300 : 100000;

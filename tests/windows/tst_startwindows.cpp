@@ -62,12 +62,9 @@ private slots:
 
     void scenarioChoice_data()
     {
-        QTest::addColumn<QString>("configured");
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("extraItem");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("exescript");
-        QTest::addColumn<bool>("wife"); // zhena.tut in the temporary folder
+        // wife: zhena.tut in the temporary folder
+        columns<QString, QString, QString, int, QString, bool>(
+            "configured", "commandLine", "extraItem", "selected", "exescript", "wife");
         const auto row = [](const char *name, const char *configured, const char *commandLine,
                             const char *extraItem, int selected, const char *exescript,
                             bool wife = false) {
@@ -82,12 +79,9 @@ private slots:
     }
     void scenarioChoice()
     {
-        QFETCH(QString, configured);
-        QFETCH(QString, commandLine);
-        QFETCH(QString, extraItem);
-        QFETCH(int, selected);
-        QFETCH(QString, exescript);
-        QFETCH(bool, wife);
+        const auto [configured, commandLine, extraItem, selected, exescript, wife] =
+            fetch<QString, QString, QString, int, QString, bool>(
+                "configured", "commandLine", "extraItem", "selected", "exescript", "wife");
         for (const char *name : {"b.scn", "A.scn", "notes.txt"})
             ctx->write(name, {});
         ctx->write("config.cfg", "[Stakanych]\r\nexescript=" + configured + "\r\nquake=7\r\n");
@@ -133,11 +127,10 @@ private slots:
 
     void optionsOpenAndSave_data()
     {
-        QTest::addColumn<QString>("entries");
-        QTest::addColumn<QString>("shown");   // Text1, Text2, Text4(0..2), Text5
-        QTest::addColumn<QString>("chances"); // set before saving; empty: untouched
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("written"); // the lines of config.cfg that changed
+        // shown: Text1, Text2, Text4(0..2), Text5; chances: set before saving; empty: untouched;
+        // written: the lines of config.cfg that changed
+        columns<QString, QString, QString, QString, QString>("entries", "shown", "chances",
+                                                             "stored", "written");
         const auto row = [](const char *name, const char *entries, const char *shown,
                             const char *chances, const char *stored, const char *written) {
             QTest::newRow(name) << entries << shown << chances << stored << written;
@@ -160,11 +153,9 @@ private slots:
     }
     void optionsOpenAndSave()
     {
-        QFETCH(QString, entries);
-        QFETCH(QString, shown);
-        QFETCH(QString, chances);
-        QFETCH(QString, stored);
-        QFETCH(QString, written);
+        const auto [entries, shown, chances, stored, written] =
+            fetch<QString, QString, QString, QString, QString>("entries", "shown", "chances",
+                                                               "stored", "written");
         configure(entries);
         const QStringList before = config().split("\r\n");
         const Settings was = settings();

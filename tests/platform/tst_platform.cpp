@@ -1,6 +1,4 @@
-#include "core/clock.h"
 #include "platform/audioplayer.h"
-#include "platform/fakeplatform.h"
 #include "platform/portalscreencapture.h"
 #include "platform/realplatform.h"
 #include "platform/session.h"
@@ -43,37 +41,6 @@ private slots:
         qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(dir.filePath(u"out.raw"_qs)));
         QDir::setCurrent(dir.path());
         QVERIFY2(QDBusConnection::sessionBus().isConnected(), "no session bus");
-    }
-
-    void fakePlatform()
-    {
-        FakePlatform fake;
-        FakeClock clock;
-        fake.clock = &clock;
-        int yields = 0;
-        fake.onYield = [&] { ++yields; };
-        // Boxes answer from the script, then with their first button.
-        fake.answers = {MsgAnswer::No};
-        QCOMPARE(fake.messageBox(u"a"_qs, MsgButtons::YesNo, u"t"_qs, false), MsgAnswer::No);
-        QCOMPARE(fake.messageBox(u"b"_qs, MsgButtons::YesNo, std::nullopt, false), MsgAnswer::Yes);
-        QCOMPARE(fake.messageBox(u"c"_qs, MsgButtons::Ok, QString(), true), MsgAnswer::Ok);
-        QCOMPARE(fake.boxes.size(), 3);
-        QCOMPARE(fake.boxes[0].title, std::optional<QString>(u"t"_qs));
-        QVERIFY(!fake.boxes[1].title.has_value() && fake.boxes[2].foreground);
-        // Every box is a yield point, like every pump.
-        fake.processEvents();
-        QCOMPARE(yields, 4);
-        QCOMPARE(fake.eventPumps, 1);
-        // Sleeps move the clock on; a frame's wait goes to its due time, and
-        // one already past does not go back.
-        const QDateTime start = clock.now();
-        fake.sleep(1500);
-        fake.sleep(-20);
-        fake.waitUntil(start.addMSecs(1517));
-        fake.waitUntil(start.addMSecs(1510));
-        QCOMPARE(fake.sleeps, (QList<int>{1500, -20}));
-        QCOMPARE(fake.frameWaits, (QList<qint64>{17, -7}));
-        QCOMPARE(start.msecsTo(clock.now()), 1517);
     }
 
     void session_data()

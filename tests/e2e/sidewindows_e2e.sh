@@ -1,7 +1,8 @@
 #!/bin/bash
 # The companion's side windows under Xvfb and a window manager: the options
-# dialog from the picture's menu saves nothing when nothing changed and exactly
-# the changed key otherwise; the riddles window answers, moves on and closes.
+# dialog from the picture's menu saved without a change leaves config.cfg as it
+# was (a change is saved in the installation test); the riddles window
+# answers, moves on and closes.
 # Usage: sidewindows_e2e.sh BINARY
 bin=$(readlink -f "$1")
 . "$(dirname "$0")/lib.sh"
@@ -18,26 +19,12 @@ run_app --
 through_readme
 companion=$(window "Стаканыч2003") || fail "no companion window"
 
-# options_from_menu: the picture's menu, its last item "Настройки...".
-options_from_menu() {
-    from_picture_menu "$companion" Up Return
-    window "Options"
-}
-
-options=$(options_from_menu) || fail "the options dialog did not open"
+# The picture's menu, its last item "Настройки...".
+from_picture_menu "$companion" Up Return
+options=$(window "Options") || fail "the options dialog did not open"
 click "$options" 220 396
 wait_until 50 gone "Options" || fail "Сохранить did not close the dialog"
 cmp -s "$work/config.before" "$work/content/config.cfg" || fail "a save without changes changed config.cfg"
-
-options=$(options_from_menu) || fail "the options dialog did not open again"
-click "$options" 270 192 # the text chance bar, right of its handle: ten more
-click "$options" 220 396
-wait_until 50 gone "Options" || fail "Сохранить did not close the dialog"
-changes=$(diff "$work/config.before" "$work/content/config.cfg" | grep '^[<>]')
-[ "$(diff "$work/config.before" "$work/content/config.cfg" | grep -c '^[<>]')" = 2 ] ||
-    fail "more than the text chance changed: $changes"
-diff "$work/config.before" "$work/content/config.cfg" | grep -q '^> textver=50' ||
-    fail "the text chance was not saved: $changes"
 
 click "$companion" 320 346 # Заг-гадки
 riddles=$(window "Заг-гадки") || fail "the riddles window did not open"

@@ -128,10 +128,9 @@ private slots:
         tableRow("crlf", "a\r\nb\r\n", L{"a", "b"}, L{"a", "b", ""});
         tableRow("no final break", "a\r\nb", L{"a", "b"}, L{"a", "b"});
         tableRow("cr only", "a\rb\r", L{"a", "b"}, L{"a", "b", ""});
-        tableRow("lf only", "a\nb\n", L{"a", "b"}, L{"a", "b", ""});
-        tableRow("empty line", "a\r\n\r\nb", L{"a", "", "b"}, L{"a", "", "b"});
         tableRow("lf cr is two", "a\n\rb", L{"a", "", "b"}, L{"a", "", "b"});
-        tableRow("mixed", "a\r\nb\nc\rd", L{"a", "b", "c", "d"}, L{"a", "b", "c", "d"});
+        tableRow("mixed, lf at the end", "a\r\nb\nc\rd\n", L{"a", "b", "c", "d"},
+                 L{"a", "b", "c", "d", ""});
     }
     void splitLines()
     {
@@ -151,9 +150,6 @@ private slots:
         tableRow("missing key gives default", f, "x", "DEF");
         tableRow("lf line ends", QByteArray("[Stakanych]\nquake=5\n"), "quake", "5");
         tableRow("first entry wins", QByteArray("[Stakanych]\r\na=1\r\na=2\r\n"), "a", "1");
-        tableRow("byte order mark", QByteArray("\xEF\xBB\xBF[Stakanych]\r\nk=\xD0\xBA\r\n"), "k",
-                 "к");
-        tableRow("UTF-8", QByteArray("; \xD0\xBA\n[Stakanych]\nk=\xD0\xBA.bmp\n"), "k", "к.bmp");
         tableRow("cut to 254", "[Stakanych]\r\nlong=" + QByteArray(300, 'z'), "long",
                  QString(254, u'z'));
         const QByteArray q = "[Stakanych]\r\nd= \"my pic.bmp\" \r\ns='a b'\r\nmixed=\"a'\r\n"
@@ -352,21 +348,17 @@ private slots:
             "startFiles", "start", "dataHome", "installedHoldsContent", "user", "installed");
         using L = QStringList;
         const char *share = "share/stakanych", *data = "data/stakanych";
-        tableRow("empty folder: the user's over the installed", L{}, "here", "data", true, data,
-                 share);
+        tableRow("empty: the user's over the installed", L{}, "here", "data", true, data, share);
         tableRow("settings file: that folder alone", L{"Config.CFG"}, "here", "data", true, "here",
                  "");
         tableRow("a scenario is content too", L{"PARTY.SCN"}, "here", "data", true, "here", "");
         tableRow("other files are not content", L{"notes.txt", "pics/a.bmp"}, "here", "data", true,
                  data, share);
-        tableRow("in the installed folder: still the user's", L{}, share, "data", true, data,
-                 share);
-        tableRow("in the user's folder with settings: over the installed", L{"config.cfg"}, data,
-                 "data", true, data, share);
-        tableRow("nothing installed: the start folder alone", L{}, "here", "data", false, "here",
-                 "");
-        tableRow("installed into the data home: that alone", L{}, "here", "share", true, share, "");
-        tableRow("no usable data home: the start folder alone", L{}, "here", "", true, "here", "");
+        tableRow("in the installed folder", L{}, share, "data", true, data, share);
+        tableRow("in the user's, with settings", L{"config.cfg"}, data, "data", true, data, share);
+        tableRow("nothing installed: start folder", L{}, "here", "data", false, "here", "");
+        tableRow("installed into the data home", L{}, "here", "share", true, share, "");
+        tableRow("no usable data home: start folder", L{}, "here", "", true, "here", "");
     }
     void chooseFolders()
     {
@@ -445,13 +437,9 @@ private slots:
                  QByteArray(shipped).replace("textver=50", "textver=60"));
         QCOMPARE(readTestFile(path("share/stakanych/config.cfg")), shipped);
         QCOMPARE(ReadConfigValue(u"textver"_qs, QString()), u"60"_qs);
-        // Nothing installed: the listing is the user's, the file is made from
-        // nothing.
+        // Nothing installed: the listing is the user's.
         setInstalledContentFolder({});
         QCOMPARE(listContentFiles({}, {u"*.scn"_qs}), (QStringList{"a.scn", "Party.scn"}));
-        QFile::remove(path("user/config.cfg"));
-        QVERIFY(WriteConfigValue(u"textver"_qs, u"5"_qs));
-        QCOMPARE(readTestFile(path("user/config.cfg")), QByteArray("[Stakanych]\r\ntextver=5\r\n"));
     }
 
     void startFolderPaths()
@@ -501,16 +489,12 @@ private slots:
     {
         // What a refused capture gives: nothing, or nothing but black.
         columns<QImage, bool>("shot", "usable");
-        auto filled = [](QRgb colour, QImage::Format f = QImage::Format_RGB32) {
-            QImage img(100, 60, f);
-            img.fill(colour);
-            return img;
-        };
-        QImage onePixel = filled(qRgb(0, 0, 0));
-        onePixel.setPixel(99, 59, qRgb(0, 0, 1));
+        QImage black(100, 60, QImage::Format_RGB32), onePixel;
+        black.fill(Qt::black);
+        (onePixel = black).setPixel(99, 59, qRgb(0, 0, 1));
         tableRow("null", QImage(), false);
-        tableRow("black", filled(qRgb(0, 0, 0)), false);
-        tableRow("black with alpha", filled(qRgb(0, 0, 0), QImage::Format_ARGB32), false);
+        tableRow("black", black, false);
+        tableRow("black with alpha", black.convertToFormat(QImage::Format_ARGB32), false);
         tableRow("one pixel of colour", onePixel, true);
     }
     void screenCopies()

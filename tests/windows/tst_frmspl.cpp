@@ -65,7 +65,6 @@ private slots:
             for (int x = 362; x <= 662; ++x)
                 QVERIFY2(canvas.pixel(x, y) == qRgb(0, 0, 0),
                          qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-        QCOMPARE(spl->Label5->geometry().top(), 651);
         QVERIFY(ctx->fake.music.isEmpty());
     }
 
@@ -86,7 +85,6 @@ private slots:
         const QPoint prompt = spl->Label5->geometry().center();
         for (int step : {2, 16, 18, 19, 20, 21}) {
             runToStep(step);
-            QCOMPARE(spl->Shape1->pos(), step == 2 ? QPoint(869, 270) : QPoint(824, 40));
             QVERIFY(!spl->Shape1->isHidden());
             QCOMPARE(spl->Label6->caption(), SplashStory()[qMin(step, 17) - 1].text);
             QCOMPARE(spl->Frame1->y(), 385); // the curtain waits below the line
@@ -95,7 +93,6 @@ private slots:
                 clickAt(prompt); // not shown yet: nothing happens
                 continue;
             }
-            QCOMPARE(spl->Label7->x(), 512);
             const bool grey = step % 2 == 0;
             QCOMPARE(spl->Label5->palette().color(QPalette::WindowText),
                      grey ? QColor(119, 119, 119) : QColor(Qt::black));

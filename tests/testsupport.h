@@ -18,29 +18,17 @@ inline void plant(const QString &name, Planted what)
 {
     QDir().mkpath(QFileInfo(name).path());
     const QByteArray native = QFile::encodeName(name);
-    switch (what) {
-    case Planted::Fifo:
-        QVERIFY(::mkfifo(native.constData(), 0600) == 0);
-        break;
-    case Planted::LinkToFifo:
-        QVERIFY(::mkfifo(native + ".fifo", 0600) == 0);
-        QVERIFY(QFile::link(QFileInfo(name).fileName() + QStringLiteral(".fifo"), name));
-        break;
-    case Planted::Device:
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), name));
-        break;
-    case Planted::Folder:
-        QVERIFY(QDir().mkpath(name));
-        break;
-    case Planted::Huge: {
-        QFile f(name);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(qint64(1) << 30));
-        break;
-    }
-    case Planted::DanglingLink:
-        QVERIFY(QFile::link(QStringLiteral("nothing-here"), name));
-        break;
-    }
+    QFile file(name);
+    using enum Planted;
+    QVERIFY2(what == Fifo ? ::mkfifo(native.constData(), 0600) == 0
+             : what == LinkToFifo
+                 ? ::mkfifo(native + ".fifo", 0600) == 0 &&
+                       QFile::link(QFileInfo(name).fileName() + QStringLiteral(".fifo"), name)
+             : what == Device ? QFile::link(QStringLiteral("/dev/zero"), name)
+             : what == Folder ? QDir().mkpath(name)
+             : what == Huge   ? file.open(QIODevice::WriteOnly) && file.resize(qint64(1) << 30)
+                              : QFile::link(QStringLiteral("nothing-here"), name),
+             qPrintable(name));
 }
 
 // A table column of every plant.

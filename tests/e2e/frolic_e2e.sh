@@ -54,7 +54,6 @@ through_readme
 timing=$!
 wait_until 100 frolic_shown || fail "no frolic window"
 shots 1
-if [ -n "${STAK_E2E_SHOT:-}" ]; then cp shot1.png "$STAK_E2E_SHOT"; fi
 wait "$timing"
 lasted=$(cat lasted 2>/dev/null) || fail "the frolic did not end by itself"
 echo "the frolic of 60 steps lasted about $lasted s"

@@ -33,7 +33,6 @@ if ! od -An -v -tx1 "$work/audio.raw" | grep -qv '^\( 00\)*$'; then
     fail "the audio output is silent"
 fi
 
-if [ -n "${STAK_E2E_SHOT:-}" ]; then import -window root "$STAK_E2E_SHOT"; fi
 xdotool windowfocus "$box" key Return
 
 wait_until 100 ended $app || fail "the program did not end after unload"

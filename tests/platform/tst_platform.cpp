@@ -143,16 +143,6 @@ private slots:
         QTRY_VERIFY(!portalOnTheBus());
     }
 
-    void realScreen()
-    {
-        RealPlatform real;
-        const QRect screen = real.screens().value(0);
-        QVERIFY(!screen.isEmpty());
-        QCOMPARE(real.captureScreen(screen).deviceIndependentSize().toSize(), screen.size());
-        QVERIFY(real.tempFolder().endsWith(u'/') && QDir(real.tempFolder()).exists());
-        QVERIFY(!real.screenFonts().isEmpty());
-    }
-
     void russianButtons()
     {
         // Whatever the system's language, Qt's own buttons speak Russian.

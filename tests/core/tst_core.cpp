@@ -260,9 +260,8 @@ private slots:
 
     void loadSettings_data()
     {
-        QTest::addColumn<QString>("entries");
-        QTest::addColumn<QString>(
-            "loaded"); // from to textver tostver voicever randompic quake mypic
+        // loaded: from to textver tostver voicever randompic quake mypic
+        columns<QString, QString>("entries", "loaded");
         const char *defaults = "50000 60000 50 30 20 0 300 alk1.bmp";
         tableRow("no file", "", defaults);
         tableRow("from 0 means 50", "BaseIntervalFrom=0", defaults);

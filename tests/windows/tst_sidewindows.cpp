@@ -153,10 +153,6 @@ private slots:
         fresh->toon();
         QVERIFY(fresh->isVisible() && fresh->Picture1->isHidden() && fresh->Command1->isHidden());
         QVERIFY(fresh->backgroundPicture().isNull() && fresh->innerPicture().isNull());
-        // The close box does the same.
-        fresh->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(fresh.isNull());
     }
 
     void frolicShowsThePicture()

@@ -434,7 +434,9 @@ private slots:
         // An installed tune is not hidden behind an empty file of the user's.
         spl.reset();
         QVERIFY(QFile::remove(tune.filePath()));
-        writeTestFile(ctx->installed("title.mp3"), "ID3");
+        QTemporaryDir share;
+        setInstalledContentFolder(share.path());
+        writeTestFile(share.filePath("title.mp3"), "ID3");
         spl = std::make_unique<FrmSpl>(QRect(0, 0, 1024, 768));
         spl->Form_Resize();
         QVERIFY(!QFileInfo::exists(tune.filePath()));

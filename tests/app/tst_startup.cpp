@@ -25,16 +25,197 @@ private slots:
     void init() { ctx = std::make_unique<TestContext>(); }
     void cleanup() { ctx.reset(); }
 
-    void commandLine_data();
-    void commandLine();
-    void helpNamesTheFolders();
-    void markerIsWrittenSafely_data();
-    void markerIsWrittenSafely();
-    void copiesShareTheMarker_data();
-    void copiesShareTheMarker();
-    void chainThroughReadme();
-    void chainThroughSplash();
-    void closeBoxesEndTheProgram();
+    void commandLine_data()
+    {
+        // options: help, version, trace: h, v, t; requests: kind:text or number of
+        // each, or "error"
+        columns<QStringList, QString, QString, QString>("args", "scenario", "options", "requests");
+        using L = QStringList;
+        const QString none;
+        tableRow("nothing", L{}, none, none, none);
+        tableRow("words joined by one blank", L{"my", "party.scn"}, u"my party.scn"_qs, none, none);
+        tableRow("blanks inside an argument kept", L{"a  b.scn", "c"}, u"a  b.scn c"_qs, none,
+                 none);
+        tableRow("options anywhere", L{"--trace", "x.scn", "--version", "-h"}, u"x.scn"_qs,
+                 u"hvt"_qs, none);
+        tableRow("long help, options whole", L{"--help", "--tr", "-help"}, u"--tr -help"_qs,
+                 u"h"_qs, none);
+        tableRow("requests in their order",
+                 L{"--say", "Такси приехало", "--toast", "--voice", "--run", "a b.scn", "--toast",
+                   "За нас!", "--voice", "7", "--action", "drink", "--trace"},
+                 none, u"t"_qs, u"0:Такси приехало 1: 2:0 3:a b.scn 1:За нас! 2:7 4:drink"_qs);
+        tableRow("a scenario after a bare --voice", L{"--voice", "-3", "x.scn"}, u"-3 x.scn"_qs,
+                 none, u"2:0"_qs);
+        tableRow("--say without text", L{"--say", "--trace"}, none, u"t"_qs, u"error"_qs);
+        tableRow("--run without file", L{"--run"}, none, none, u"error"_qs);
+        tableRow("--action without name", L{"--action", ""}, none, none, u"error"_qs);
+    }
+
+    void commandLine()
+    {
+        const auto [args, scenario, options, requests] =
+            fetch<QStringList, QString, QString, QString>("args", "scenario", "options",
+                                                          "requests");
+        const CommandLine c = ParseCommandLine(args);
+        QCOMPARE(c.scenario, scenario);
+        QCOMPARE(c.help, options.contains('h'));
+        QCOMPARE(c.version, options.contains('v'));
+        QCOMPARE(c.trace, options.contains('t'));
+        QStringList got;
+        for (const CompanionRequest &r : c.requests)
+            got << QString::number(r.kind) + ':' +
+                       (r.kind == CompanionRequest::Voice ? QString::number(r.number) : r.text);
+        QCOMPARE(c.error.isEmpty() ? got.join(' ') : u"error"_qs, requests);
+    }
+
+    void helpNamesTheFolders()
+    {
+        const QString both = HelpText({"/data/stakanych", "/usr/share/stakanych"});
+        QVERIFY(both.contains("/data/stakanych") && both.contains("/usr/share/stakanych"));
+        QVERIFY(both.contains("--version"));
+        const QString alone = HelpText({"/here", {}});
+        QVERIFY(alone.contains("/here") && !alone.contains("/usr/share/stakanych"));
+    }
+
+    void markerIsWrittenSafely_data()
+    {
+        QTest::addColumn<QString>("planted"); // what lies under the marker's name
+        QTest::newRow("nothing") << "";
+        QTest::newRow("a marker nobody holds") << "stale";
+        QTest::newRow("a link to another file") << "link";
+        QTest::newRow("another name of a file") << "hard link";
+        QTest::newRow("a pipe") << "pipe";
+    }
+
+    void markerIsWrittenSafely()
+    {
+        QFETCH(QString, planted);
+        const QString marker = RunningMarker::path();
+        const QString victim = ctx->dir.filePath("victim.txt");
+        writeTestFile(victim, "precious");
+        if (planted == "stale") {
+            // As a copy that crashed leaves it.
+            writeTestFile(marker, "old");
+            QVERIFY(QFile::setPermissions(marker, QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ReadGroup | QFile::ReadOther));
+        } else if (planted == "link") {
+            QVERIFY(QFile::link(victim, marker));
+        } else if (planted == "hard link") {
+            QCOMPARE(::link(QFile::encodeName(victim), QFile::encodeName(marker)), 0);
+        } else if (planted == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(marker), 0600), 0);
+        }
+        QVERIFY(RunningMarker::write());
+        // Nothing planted leads the program to overwrite another file.
+        QFile v(victim);
+        QVERIFY(v.open(QIODevice::ReadOnly));
+        QCOMPARE(v.readAll(), QByteArray("precious"));
+        const QFileInfo written(marker);
+        QVERIFY(written.isFile() && !written.isSymLink());
+        QCOMPARE(readMarker(), "final\r\n");
+        QCOMPARE(QFile::permissions(marker),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        // The only copy running removes it when it ends.
+        RunningMarker::remove();
+        QVERIFY(!QFileInfo(marker).exists() && !QFileInfo(marker).isSymLink());
+    }
+
+    void copiesShareTheMarker_data()
+    {
+        // otherFirst: the other copy ends before the program; crash: the other copy ends without a
+        // word
+        columns<bool, bool>("otherFirst", "crash");
+        QTest::newRow("the program ends first") << false << false;
+        QTest::newRow("the other ends first") << true << false;
+        QTest::newRow("the other crashes first") << true << true;
+    }
+
+    void copiesShareTheMarker()
+    {
+        const auto [otherFirst, crash] = fetch<bool, bool>("otherFirst", "crash");
+        QVERIFY(RunningMarker::write());
+        // A second copy of the program: its own open file, its own lock.
+        std::optional<RunningMarker> other(std::in_place, RunningMarker::path());
+        QVERIFY(other->hold());
+        QCOMPARE(readMarker(), "final\r\n");
+        const auto endOther = [&] {
+            if (crash)
+                other.reset();
+            else
+                other->release();
+        };
+        if (otherFirst)
+            endOther();
+        else
+            RunningMarker::remove();
+        QCOMPARE(readMarker(), "final\r\n");
+        if (otherFirst)
+            RunningMarker::remove();
+        else
+            endOther();
+        QVERIFY(!QFile::exists(RunningMarker::path()));
+    }
+
+    void chainThroughReadme()
+    {
+        StartChain chain({});
+        chain.start();
+        QVERIFY(chain.startDialog()->isVisible());
+        QCOMPARE(readMarker(), "final\r\n");
+        QTest::mouseClick(chain.startDialog()->Command2, Qt::LeftButton);
+        QVERIFY(chain.readme() && chain.readme()->isVisible());
+        QVERIFY(!chain.companionWindow());
+        // The close box opens the companion, once the readme window has gone.
+        chain.readme()->close();
+        QVERIFY(!chain.companionWindow());
+        QCoreApplication::processEvents();
+        QVERIFY(chain.companionWindow() && chain.companionWindow()->isVisible());
+        QVERIFY(settings().mainshown);
+        // Opened again later, the readme window opens no second companion.
+        FrmStakan *companion = chain.companionWindow();
+        FrmAbout again;
+        QSignalSpy wanted(&again, &FrmAbout::companionWanted);
+        again.close();
+        QCOMPARE(wanted.size(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(chain.companionWindow(), companion);
+    }
+
+    void chainThroughSplash()
+    {
+        ctx->write("run.scn", "say Сценарий идёт\r\n");
+        StartChain chain("run.scn");
+        chain.start();
+        QTest::mouseClick(chain.startDialog()->Command1, Qt::LeftButton);
+        QVERIFY(chain.splash() && chain.splash()->isVisible());
+        QTest::keyClick(chain.splash(), Qt::Key_F5, Qt::ShiftModifier);
+        QVERIFY(!chain.splash());
+        QVERIFY(chain.readme() && chain.readme()->isVisible());
+        QTest::mouseClick(chain.readme()->Command1, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        // The scenario of the command line ran in the companion.
+        QVERIFY(chain.companionWindow());
+        QCOMPARE(chain.companionWindow()->companion().ScenarioLines.value(0), "say Сценарий идёт");
+    }
+
+    void closeBoxesEndTheProgram()
+    {
+        {
+            StartChain chain({});
+            chain.start();
+            QVERIFY(QFile::exists(RunningMarker::path()));
+            QVERIFY_THROWS_EXCEPTION(ProgramExit, chain.startDialog()->close());
+            QVERIFY(!QFile::exists(RunningMarker::path()));
+        }
+        {
+            StartChain chain({});
+            chain.start();
+            QTest::mouseClick(chain.startDialog()->Command1, Qt::LeftButton);
+            QVERIFY_THROWS_EXCEPTION(ProgramExit, chain.splash()->close());
+            QVERIFY(!QFile::exists(RunningMarker::path()));
+            QVERIFY(!chain.readme());
+        }
+    }
 
 private:
     QString readMarker() const
@@ -44,203 +225,6 @@ private:
     }
     std::unique_ptr<TestContext> ctx;
 };
-
-void TestStartup::commandLine_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("scenario");
-    QTest::addColumn<QString>("options"); // help, version, trace: h, v, t
-    // kind:text/number of each request, or "error"
-    QTest::addColumn<QString>("requests");
-    QTest::newRow("nothing") << QStringList{} << ""
-                             << "" << "";
-    QTest::newRow("words joined by one blank") << QStringList{"my", "party.scn"} << "my party.scn"
-                                               << "" << "";
-    QTest::newRow("blanks inside an argument kept") << QStringList{"a  b.scn", "c"} << "a  b.scn c"
-                                                    << "" << "";
-    QTest::newRow("options anywhere")
-        << QStringList{"--trace", "x.scn", "--version", "-h"} << "x.scn"
-        << "hvt" << "";
-    QTest::newRow("long help, options whole")
-        << QStringList{"--help", "--tr", "-help"} << "--tr -help"
-        << "h" << "";
-    QTest::newRow("requests in their order")
-        << QStringList{"--say", "Такси приехало", "--toast", "--voice", "--run", "a b.scn",
-                       "--toast", "За нас!", "--voice", "7", "--action", "drink", "--trace"}
-        << "" << "t" << "0:Такси приехало 1: 2:0 3:a b.scn 1:За нас! 2:7 4:drink";
-    QTest::newRow("a scenario after a bare --voice") << QStringList{"--voice", "-3", "x.scn"}
-                                                      << "-3 x.scn" << "" << "2:0";
-    QTest::newRow("--say without text") << QStringList{"--say", "--trace"} << "" << "t" << "error";
-    QTest::newRow("--run without file") << QStringList{"--run"} << "" << "" << "error";
-    QTest::newRow("--action without name") << QStringList{"--action", ""} << "" << "" << "error";
-}
-
-void TestStartup::commandLine()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, scenario);
-    QFETCH(QString, options);
-    const CommandLine c = ParseCommandLine(args);
-    QCOMPARE(c.scenario, scenario);
-    QCOMPARE(c.help, options.contains('h'));
-    QCOMPARE(c.version, options.contains('v'));
-    QCOMPARE(c.trace, options.contains('t'));
-    QFETCH(QString, requests);
-    QStringList got;
-    for (const CompanionRequest &r : c.requests)
-        got << QString::number(r.kind) + ':' +
-                   (r.kind == CompanionRequest::Voice ? QString::number(r.number) : r.text);
-    QCOMPARE(c.error.isEmpty() ? got.join(' ') : "error", requests);
-}
-
-void TestStartup::helpNamesTheFolders()
-{
-    const QString both = HelpText({"/data/stakanych", "/usr/share/stakanych"});
-    QVERIFY(both.contains("/data/stakanych") && both.contains("/usr/share/stakanych"));
-    QVERIFY(both.contains("--version"));
-    const QString alone = HelpText({"/here", {}});
-    QVERIFY(alone.contains("/here") && !alone.contains("/usr/share/stakanych"));
-}
-
-void TestStartup::markerIsWrittenSafely_data()
-{
-    QTest::addColumn<QString>("planted"); // what lies under the marker's name
-    QTest::newRow("nothing") << "";
-    QTest::newRow("a marker nobody holds") << "stale";
-    QTest::newRow("a link to another file") << "link";
-    QTest::newRow("another name of a file") << "hard link";
-    QTest::newRow("a pipe") << "pipe";
-}
-
-void TestStartup::markerIsWrittenSafely()
-{
-    QFETCH(QString, planted);
-    const QString marker = RunningMarker::path();
-    const QString victim = ctx->dir.filePath("victim.txt");
-    writeTestFile(victim, "precious");
-    if (planted == "stale") {
-        // As a copy that crashed leaves it.
-        writeTestFile(marker, "old");
-        QVERIFY(QFile::setPermissions(marker, QFile::ReadOwner | QFile::WriteOwner |
-                                                  QFile::ReadGroup | QFile::ReadOther));
-    } else if (planted == "link") {
-        QVERIFY(QFile::link(victim, marker));
-    } else if (planted == "hard link") {
-        QCOMPARE(::link(QFile::encodeName(victim), QFile::encodeName(marker)), 0);
-    } else if (planted == "pipe") {
-        QCOMPARE(::mkfifo(QFile::encodeName(marker), 0600), 0);
-    }
-    QVERIFY(RunningMarker::write());
-    // Nothing planted leads the program to overwrite another file.
-    QFile v(victim);
-    QVERIFY(v.open(QIODevice::ReadOnly));
-    QCOMPARE(v.readAll(), QByteArray("precious"));
-    const QFileInfo written(marker);
-    QVERIFY(written.isFile() && !written.isSymLink());
-    QCOMPARE(readMarker(), "final\r\n");
-    QCOMPARE(QFile::permissions(marker),
-             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-    // The only copy running removes it when it ends.
-    RunningMarker::remove();
-    QVERIFY(!QFileInfo(marker).exists() && !QFileInfo(marker).isSymLink());
-}
-
-void TestStartup::copiesShareTheMarker_data()
-{
-    QTest::addColumn<bool>("otherFirst"); // the other copy ends before the program
-    QTest::addColumn<bool>("crash");      // the other copy ends without a word
-    QTest::newRow("the program ends first") << false << false;
-    QTest::newRow("the other ends first") << true << false;
-    QTest::newRow("the other crashes first") << true << true;
-}
-
-void TestStartup::copiesShareTheMarker()
-{
-    QFETCH(bool, otherFirst);
-    QFETCH(bool, crash);
-    QVERIFY(RunningMarker::write());
-    // A second copy of the program: its own open file, its own lock.
-    std::optional<RunningMarker> other(std::in_place, RunningMarker::path());
-    QVERIFY(other->hold());
-    QCOMPARE(readMarker(), "final\r\n");
-    const auto endOther = [&] {
-        if (crash)
-            other.reset();
-        else
-            other->release();
-    };
-    if (otherFirst)
-        endOther();
-    else
-        RunningMarker::remove();
-    QCOMPARE(readMarker(), "final\r\n");
-    if (otherFirst)
-        RunningMarker::remove();
-    else
-        endOther();
-    QVERIFY(!QFile::exists(RunningMarker::path()));
-}
-
-void TestStartup::chainThroughReadme()
-{
-    StartChain chain({});
-    chain.start();
-    QVERIFY(chain.startDialog()->isVisible());
-    QCOMPARE(readMarker(), "final\r\n");
-    QTest::mouseClick(chain.startDialog()->Command2, Qt::LeftButton);
-    QVERIFY(chain.readme() && chain.readme()->isVisible());
-    QVERIFY(!chain.companionWindow());
-    // The close box opens the companion, once the readme window has gone.
-    chain.readme()->close();
-    QVERIFY(!chain.companionWindow());
-    QCoreApplication::processEvents();
-    QVERIFY(chain.companionWindow() && chain.companionWindow()->isVisible());
-    QVERIFY(settings().mainshown);
-    // Opened again later, the readme window opens no second companion.
-    FrmStakan *companion = chain.companionWindow();
-    FrmAbout again;
-    QSignalSpy wanted(&again, &FrmAbout::companionWanted);
-    again.close();
-    QCOMPARE(wanted.size(), 0);
-    QCoreApplication::processEvents();
-    QCOMPARE(chain.companionWindow(), companion);
-}
-
-void TestStartup::chainThroughSplash()
-{
-    ctx->write("run.scn", "say Сценарий идёт\r\n");
-    StartChain chain("run.scn");
-    chain.start();
-    QTest::mouseClick(chain.startDialog()->Command1, Qt::LeftButton);
-    QVERIFY(chain.splash() && chain.splash()->isVisible());
-    QTest::keyClick(chain.splash(), Qt::Key_F5, Qt::ShiftModifier);
-    QVERIFY(!chain.splash());
-    QVERIFY(chain.readme() && chain.readme()->isVisible());
-    QTest::mouseClick(chain.readme()->Command1, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    // The scenario of the command line ran in the companion.
-    QVERIFY(chain.companionWindow());
-    QCOMPARE(chain.companionWindow()->companion().ScenarioLines.value(0), "say Сценарий идёт");
-}
-
-void TestStartup::closeBoxesEndTheProgram()
-{
-    {
-        StartChain chain({});
-        chain.start();
-        QVERIFY(QFile::exists(RunningMarker::path()));
-        QVERIFY_THROWS_EXCEPTION(ProgramExit, chain.startDialog()->close());
-        QVERIFY(!QFile::exists(RunningMarker::path()));
-    }
-    {
-        StartChain chain({});
-        chain.start();
-        QTest::mouseClick(chain.startDialog()->Command1, Qt::LeftButton);
-        QVERIFY_THROWS_EXCEPTION(ProgramExit, chain.splash()->close());
-        QVERIFY(!QFile::exists(RunningMarker::path()));
-        QVERIFY(!chain.readme());
-    }
-}
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"

@@ -58,9 +58,7 @@ private slots:
 
     void phraseFiles_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<QString>("holds");
+        columns<QString, int, QString>("file", "minimum", "holds");
         tableRow("speech", "text.tlk", 80, "");
         tableRow("toasts", "tost.tlk", 50, "");
         tableRow("voices, the shaking one too", "sound.tlk", 20, "rukidroz.wav");
@@ -68,9 +66,8 @@ private slots:
     }
     void phraseFiles()
     {
-        QFETCH(QString, file);
-        QFETCH(int, minimum);
-        QFETCH(QString, holds);
+        const auto [file, minimum, holds] =
+            fetch<QString, int, QString>("file", "minimum", "holds");
         const PhraseFile f = ParsePhraseFile(readTextFile(file).value_or(QString()));
         QVERIFY(f.count && *f.count >= minimum);
         for (int n = 1; n <= *f.count; ++n)
@@ -80,8 +77,8 @@ private slots:
 
     void pictures_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QSize>("size"); // invalid: a sticker, cut out, that fits the panel
+        // size: invalid: a sticker, cut out, that fits the panel
+        columns<QString, QSize>("file", "size");
         const QSize panel(433, 225);
         tableRow("alk1.bmp", "alk1.bmp", panel);
         tableRow("logo.bmp", "logo.bmp", QSize(300, 170));
@@ -99,8 +96,7 @@ private slots:
     }
     void pictures()
     {
-        QFETCH(QString, file);
-        QFETCH(QSize, size);
+        const auto [file, size] = fetch<QString, QSize>("file", "size");
         const QImage img = loadPicture(file);
         QVERIFY(!img.isNull());
         QVERIFY(size.isValid() ? img.size() == size : img.width() <= 433 && img.height() <= 225);

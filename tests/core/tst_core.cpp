@@ -6,6 +6,7 @@
 #include "core/ini.h"
 #include "core/picture.h"
 #include "core/random.h"
+#include "core/screens.h"
 #include "core/settings.h"
 #include "core/textfile.h"
 #include "testsupport.h"
@@ -52,10 +53,15 @@ mode_t fileMode(const QString &name)
     struct stat st;
     return ::stat(QFile::encodeName(name).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
+
+// Desktops of two screens: side by side, one above the other, apart.
+const QList<QRect> kSideBySide{{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}};
+const QList<QRect> kAbove{{0, 0, 1920, 1080}, {0, -1440, 2560, 1440}};
+const QList<QRect> kGap{{0, 0, 1920, 1080}, {2500, 300, 1280, 1024}};
 } // namespace
 
 // Text and its encodings, content paths, folders and files, config.cfg and
-// the settings, pictures and the pixel effects.
+// the settings, pictures and the pixel effects, screens.
 class TestCore : public QObject
 {
     Q_OBJECT
@@ -96,9 +102,7 @@ private slots:
 
     void encodings_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<TextEncoding>("encoding");
-        QTest::addColumn<QString>("text");
+        columns<QByteArray, TextEncoding, QString>("bytes", "encoding", "text");
         using enum TextEncoding;
         tableRow("byte order mark", QByteArray("\xEF\xBB\xBF\xD0\x9F\xD1\x80"), Utf8Bom, "Пр");
         tableRow("UTF-8", QByteArray("\xD0\x9F\xD1\x80 ok"), Utf8, "Пр ok");
@@ -111,9 +115,8 @@ private slots:
     }
     void encodings()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(TextEncoding, encoding);
-        QFETCH(QString, text);
+        const auto [bytes, encoding, text] =
+            fetch<QByteArray, TextEncoding, QString>("bytes", "encoding", "text");
         QCOMPARE(detectTextEncoding(bytes), encoding);
         QCOMPARE(decodeContentText(bytes), text);
         QCOMPARE(encodeContentText(text, encoding), bytes);
@@ -124,33 +127,28 @@ private slots:
 
     void splitLines_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("scenario"); // a final break gives an empty line
+        // scenario: a final break gives an empty line
+        columns<QString, QStringList, QStringList>("text", "lines", "scenario");
         using L = QStringList;
         tableRow("empty", "", L{}, L{});
         tableRow("crlf", "a\r\nb\r\n", L{"a", "b"}, L{"a", "b", ""});
         tableRow("no final break", "a\r\nb", L{"a", "b"}, L{"a", "b"});
         tableRow("cr only", "a\rb\r", L{"a", "b"}, L{"a", "b", ""});
-        tableRow("lf only", "a\nb\n", L{"a", "b"}, L{"a", "b", ""});
-        tableRow("empty line", "a\r\n\r\nb", L{"a", "", "b"}, L{"a", "", "b"});
         tableRow("lf cr is two", "a\n\rb", L{"a", "", "b"}, L{"a", "", "b"});
-        tableRow("mixed", "a\r\nb\nc\rd", L{"a", "b", "c", "d"}, L{"a", "b", "c", "d"});
+        tableRow("mixed, lf at the end", "a\r\nb\nc\rd\n", L{"a", "b", "c", "d"},
+                 L{"a", "b", "c", "d", ""});
     }
     void splitLines()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, scenario);
+        const auto [text, lines, scenario] =
+            fetch<QString, QStringList, QStringList>("text", "lines", "scenario");
         QCOMPARE(stak::splitLines(text), lines);
         QCOMPARE(splitScenarioLines(text), scenario);
     }
 
     void iniRead_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, QString, QString>("file", "key", "expected");
         const QByteArray f = "; comment\r\n[Other]\r\nmypic=no\r\n[ stakanych ]\r\nMyPic =  "
                              "\xEA\xE0\xF0.bmp \t\r\nempty=\r\nnoequals\r\n[Third]\r\nx=1\r\n";
         tableRow("case of section and key, blanks", f, "mypic", "кар.bmp");
@@ -158,9 +156,6 @@ private slots:
         tableRow("missing key gives default", f, "x", "DEF");
         tableRow("lf line ends", QByteArray("[Stakanych]\nquake=5\n"), "quake", "5");
         tableRow("first entry wins", QByteArray("[Stakanych]\r\na=1\r\na=2\r\n"), "a", "1");
-        tableRow("byte order mark", QByteArray("\xEF\xBB\xBF[Stakanych]\r\nk=\xD0\xBA\r\n"), "k",
-                 "к");
-        tableRow("UTF-8", QByteArray("; \xD0\xBA\n[Stakanych]\nk=\xD0\xBA.bmp\n"), "k", "к.bmp");
         tableRow("cut to 254", "[Stakanych]\r\nlong=" + QByteArray(300, 'z'), "long",
                  QString(254, u'z'));
         const QByteArray q = "[Stakanych]\r\nd= \"my pic.bmp\" \r\ns='a b'\r\nmixed=\"a'\r\n"
@@ -175,9 +170,8 @@ private slots:
     }
     void iniRead()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
+        const auto [file, key, expected] =
+            fetch<QByteArray, QString, QString>("file", "key", "expected");
         writeTestFile(u"c.ini"_qs, file);
         QCOMPARE(readIniValue(u"c.ini"_qs, u"Stakanych"_qs, key, u"DEF"_qs), expected);
     }
@@ -185,8 +179,7 @@ private slots:
     void iniWrite_data()
     {
         // textver=40 written; every other byte kept.
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
+        columns<QByteArray, QByteArray>("before", "after");
         using B = QByteArray;
         tableRow("replace, keeping the file's spelling and blanks",
                  B("; c\r\n[Stakanych]\r\nTextVer = 50\r\nvoicever=20\r\n[X]\r\ntextver=1\r\n"),
@@ -205,8 +198,7 @@ private slots:
     }
     void iniWrite()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
+        const auto [before, after] = fetch<QByteArray, QByteArray>("before", "after");
         if (!before.isEmpty())
             writeTestFile(u"config.cfg"_qs, before);
         QVERIFY(WriteConfigValue(u"textver"_qs, u"40"_qs));
@@ -216,8 +208,8 @@ private slots:
 
     void configWrite_data()
     {
-        QTest::addColumn<bool>("link"); // config.cfg is a link to dotfiles/stakanych.cfg
-        QTest::addColumn<int>("mode");
+        // link: config.cfg is a link to dotfiles/stakanych.cfg
+        columns<bool, int>("link", "mode");
         tableRow("mode and owner kept", false, 0640);
         tableRow("read-only", false, 0444);
         tableRow("link", true, 0644);
@@ -230,8 +222,7 @@ private slots:
         // leaves it alone too. A link stays a link; its target is written.
         // Temporary files of earlier writes cut short go, one just begun and a
         // user's backup stay.
-        QFETCH(bool, link);
-        QFETCH(int, mode);
+        const auto [link, mode] = fetch<bool, int>("link", "mode");
         const bool readOnly = !(mode & 0222), root = ::getuid() == 0;
         const QString target = link ? u"dotfiles/stakanych.cfg"_qs : u"config.cfg"_qs;
         const QString name = QFileInfo(target).fileName();
@@ -269,9 +260,8 @@ private slots:
 
     void loadSettings_data()
     {
-        QTest::addColumn<QString>("entries");
-        QTest::addColumn<QString>(
-            "loaded"); // from to textver tostver voicever randompic quake mypic
+        // loaded: from to textver tostver voicever randompic quake mypic
+        columns<QString, QString>("entries", "loaded");
         const char *defaults = "50000 60000 50 30 20 0 300 alk1.bmp";
         tableRow("no file", "", defaults);
         tableRow("from 0 means 50", "BaseIntervalFrom=0", defaults);
@@ -290,8 +280,7 @@ private slots:
     }
     void loadSettings()
     {
-        QFETCH(QString, entries);
-        QFETCH(QString, loaded);
+        const auto [entries, loaded] = fetch<QString, QString>("entries", "loaded");
         if (!entries.isEmpty())
             writeTestFile(u"config.cfg"_qs, "[STAKANYCH]\n" + entries.toUtf8() + '\n');
         Settings s;
@@ -334,8 +323,8 @@ private slots:
 
     void sizeLimits_data()
     {
-        QTest::addColumn<ContentKind>("kind");
-        QTest::addColumn<qint64>("beyond"); // bytes beyond the kind's limit; -1: an empty file
+        // beyond: bytes beyond the kind's limit; -1: an empty file
+        columns<ContentKind, qint64>("kind", "beyond");
         for (const auto &[name, kind] :
              {std::pair{"text", ContentKind::Text}, std::pair{"sound", ContentKind::Sound},
               std::pair{"picture", ContentKind::Picture}}) {
@@ -346,8 +335,7 @@ private slots:
     }
     void sizeLimits()
     {
-        QFETCH(ContentKind, kind);
-        QFETCH(qint64, beyond);
+        const auto [kind, beyond] = fetch<ContentKind, qint64>("kind", "beyond");
         const qint64 size = beyond < 0 ? 0 : contentSizeLimit(kind) + beyond;
         QFile f(u"f"_qs);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(size));
@@ -361,38 +349,27 @@ private slots:
     {
         // Folders under the test's root; "" for none. The installed folder
         // holds text.tlk unless a row says otherwise.
-        QTest::addColumn<QStringList>("startFiles");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("dataHome");
-        QTest::addColumn<bool>("installedHoldsContent");
-        QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("installed");
+        columns<QStringList, QString, QString, bool, QString, QString>(
+            "startFiles", "start", "dataHome", "installedHoldsContent", "user", "installed");
         using L = QStringList;
         const char *share = "share/stakanych", *data = "data/stakanych";
-        tableRow("empty folder: the user's over the installed", L{}, "here", "data", true, data,
-                 share);
+        tableRow("empty: the user's over the installed", L{}, "here", "data", true, data, share);
         tableRow("settings file: that folder alone", L{"Config.CFG"}, "here", "data", true, "here",
                  "");
         tableRow("a scenario is content too", L{"PARTY.SCN"}, "here", "data", true, "here", "");
         tableRow("other files are not content", L{"notes.txt", "pics/a.bmp"}, "here", "data", true,
                  data, share);
-        tableRow("in the installed folder: still the user's", L{}, share, "data", true, data,
-                 share);
-        tableRow("in the user's folder with settings: over the installed", L{"config.cfg"}, data,
-                 "data", true, data, share);
-        tableRow("nothing installed: the start folder alone", L{}, "here", "data", false, "here",
-                 "");
-        tableRow("installed into the data home: that alone", L{}, "here", "share", true, share, "");
-        tableRow("no usable data home: the start folder alone", L{}, "here", "", true, "here", "");
+        tableRow("in the installed folder", L{}, share, "data", true, data, share);
+        tableRow("in the user's, with settings", L{"config.cfg"}, data, "data", true, data, share);
+        tableRow("nothing installed: start folder", L{}, "here", "data", false, "here", "");
+        tableRow("installed into the data home", L{}, "here", "share", true, share, "");
+        tableRow("no usable data home: start folder", L{}, "here", "", true, "here", "");
     }
     void chooseFolders()
     {
-        QFETCH(QStringList, startFiles);
-        QFETCH(QString, start);
-        QFETCH(QString, dataHome);
-        QFETCH(bool, installedHoldsContent);
-        QFETCH(QString, user);
-        QFETCH(QString, installed);
+        const auto [startFiles, start, dataHome, installedHoldsContent, user, installed] =
+            fetch<QStringList, QString, QString, bool, QString, QString>(
+                "startFiles", "start", "dataHome", "installedHoldsContent", "user", "installed");
         QDir(root->path()).mkpath(start);
         for (const QString &f : startFiles)
             writeTestFile(root->filePath(start + u'/' + f), "x");
@@ -465,13 +442,9 @@ private slots:
                  QByteArray(shipped).replace("textver=50", "textver=60"));
         QCOMPARE(readTestFile(path("share/stakanych/config.cfg")), shipped);
         QCOMPARE(ReadConfigValue(u"textver"_qs, QString()), u"60"_qs);
-        // Nothing installed: the listing is the user's, the file is made from
-        // nothing.
+        // Nothing installed: the listing is the user's.
         setInstalledContentFolder({});
         QCOMPARE(listContentFiles({}, {u"*.scn"_qs}), (QStringList{"a.scn", "Party.scn"}));
-        QFile::remove(path("user/config.cfg"));
-        QVERIFY(WriteConfigValue(u"textver"_qs, u"5"_qs));
-        QCOMPARE(readTestFile(path("user/config.cfg")), QByteArray("[Stakanych]\r\ntextver=5\r\n"));
     }
 
     void startFolderPaths()
@@ -520,24 +493,18 @@ private slots:
     void screenCopies_data()
     {
         // What a refused capture gives: nothing, or nothing but black.
-        QTest::addColumn<QImage>("shot");
-        QTest::addColumn<bool>("usable");
-        auto filled = [](QRgb colour, QImage::Format f = QImage::Format_RGB32) {
-            QImage img(100, 60, f);
-            img.fill(colour);
-            return img;
-        };
-        QImage onePixel = filled(qRgb(0, 0, 0));
-        onePixel.setPixel(99, 59, qRgb(0, 0, 1));
+        columns<QImage, bool>("shot", "usable");
+        QImage black(100, 60, QImage::Format_RGB32), onePixel;
+        black.fill(Qt::black);
+        (onePixel = black).setPixel(99, 59, qRgb(0, 0, 1));
         tableRow("null", QImage(), false);
-        tableRow("black", filled(qRgb(0, 0, 0)), false);
-        tableRow("black with alpha", filled(qRgb(0, 0, 0), QImage::Format_ARGB32), false);
+        tableRow("black", black, false);
+        tableRow("black with alpha", black.convertToFormat(QImage::Format_ARGB32), false);
         tableRow("one pixel of colour", onePixel, true);
     }
     void screenCopies()
     {
-        QFETCH(QImage, shot);
-        QFETCH(bool, usable);
+        const auto [shot, usable] = fetch<QImage, bool>("shot", "usable");
         QCOMPARE(isUsableScreenCopy(shot), usable);
     }
 
@@ -545,9 +512,7 @@ private slots:
     {
         // Bounds w, h on a picture one pixel larger each way: a centre on the
         // last column or row writes beyond it, and those writes are dropped.
-        QTest::addColumn<QList<QPoint>>("centres");
-        QTest::addColumn<QSize>("bounds");
-        QTest::addColumn<int>("changed");
+        columns<QList<QPoint>, QSize, int>("centres", "bounds", "changed");
         using P = QList<QPoint>;
         tableRow("inside", P{{2, 2}}, QSize(4, 3), 8);
         tableRow("last column", P{{4, 2}}, QSize(4, 3), 5);
@@ -559,9 +524,8 @@ private slots:
     }
     void smear()
     {
-        QFETCH(QList<QPoint>, centres);
-        QFETCH(QSize, bounds);
-        QFETCH(int, changed);
+        const auto [centres, bounds, changed] =
+            fetch<QList<QPoint>, QSize, int>("centres", "bounds", "changed");
         const QImage before = uniqueImage(bounds.width() + 1, bounds.height() + 1);
         QImage img = before;
         ScriptedRandom random(::centres(centres, bounds.width(), bounds.height()));
@@ -608,6 +572,93 @@ private slots:
         QCOMPARE(picture.pixel(59, 39), qRgb(0, 0, 0));
         QCOMPARE(picture.pixel(0, 0), shot.pixel(1, 1));
         QCOMPARE(random.draws(), 4);
+    }
+
+    // Where windows go on desktops of several screens.
+    void screenAt_data()
+    {
+        columns<QList<QRect>, QPoint, int>("screens", "point", "screen");
+        QTest::newRow("left") << kSideBySide << QPoint(1919, 500) << 0;
+        QTest::newRow("right") << kSideBySide << QPoint(1920, 500) << 1;
+        QTest::newRow("above") << kAbove << QPoint(100, -1) << 1;
+        QTest::newRow("below the lower: nearest") << kAbove << QPoint(100, 5000) << 0;
+        QTest::newRow("in the gap: nearest") << kGap << QPoint(2400, 500) << 1;
+        QTest::newRow("off to the left of all") << kGap << QPoint(-300, 2000) << 0;
+        QTest::newRow("no screens") << QList<QRect>{} << QPoint(0, 0) << -1;
+    }
+
+    void screenAt()
+    {
+        const auto [screens, point, screen] =
+            fetch<QList<QRect>, QPoint, int>("screens", "point", "screen");
+        QCOMPARE(ScreenAt(screens, point), screen);
+    }
+
+    void placement_data()
+    {
+        // window: the window itself, or the one it goes by
+        columns<QString, QRect, QSize, QPoint>("rule", "window", "outer", "at");
+        const auto row = [](const char *name, const char *rule, QRect window, QSize outer,
+                            QPoint at) {
+            QTest::newRow(name) << QString::fromLatin1(rule) << window << outer << at;
+        };
+        // All on the right of two monitors side by side.
+        row("inside stays", "keep", {2000, 100, 400, 300}, {}, {2000, 100});
+        row("over the right edge", "keep", {3700, 900, 400, 300}, {}, {3440, 780});
+        row("partly on the left monitor", "keep", {1800, -50, 400, 300}, {}, {1920, 0});
+        row("larger than the screen", "keep", {2500, 500, 2000, 1200}, {}, {1920, 0});
+        row("centred", "centre", {}, {500, 420}, {2630, 330});
+        row("over the opener", "over", {2400, 300, 467, 413}, {300, 250}, {2484, 382});
+        row("over an opener at the edge", "over", {3700, 950, 200, 100}, {300, 250}, {3540, 830});
+        row("beside, to the right", "beside", {2000, 100, 467, 413}, {556, 420}, {2467, 100});
+        row("beside, no room: to the left", "beside", {3300, 100, 467, 413}, {556, 420},
+            {2744, 100});
+        row("beside, no room either side", "beside", {2100, 900, 1500, 300}, {556, 420},
+            {3284, 660});
+    }
+
+    void placement()
+    {
+        const auto [rule, window, outer, at] =
+            fetch<QString, QRect, QSize, QPoint>("rule", "window", "outer", "at");
+        const QRect screen = kSideBySide[1];
+        QPoint got;
+        if (rule == u"keep"_qs)
+            got = KeepInside(window, screen);
+        else if (rule == u"centre"_qs)
+            got = CentredOn(outer, screen);
+        else if (rule == u"over"_qs)
+            got = CentredOver(outer, window, screen);
+        else
+            got = Beside(outer, window, screen);
+        QCOMPARE(got, at);
+    }
+
+    void desktopPictureCrop_data()
+    {
+        columns<QSize, QList<QRect>, int, QRect>("picture", "screens", "screen", "crop");
+        QTest::newRow("side by side, scale 1, right")
+            << QSize(3840, 1080) << kSideBySide << 1 << QRect(1920, 0, 1920, 1080);
+        QTest::newRow("side by side, scale 1.25, right")
+            << QSize(4800, 1350) << kSideBySide << 1 << QRect(2400, 0, 2400, 1350);
+        QTest::newRow("side by side, scale 2, left")
+            << QSize(7680, 2160) << kSideBySide << 0 << QRect(0, 0, 3840, 2160);
+        QTest::newRow("one above the other, scale 1, lower")
+            << QSize(2560, 2520) << kAbove << 0 << QRect(0, 1440, 1920, 1080);
+        QTest::newRow("one above the other, scale 2, upper")
+            << QSize(5120, 5040) << kAbove << 1 << QRect(0, 0, 5120, 2880);
+        QTest::newRow("with a gap, scale 1, the second")
+            << QSize(3780, 1324) << kGap << 1 << QRect(2500, 300, 1280, 1024);
+        QTest::newRow("one screen, picture as it came")
+            << QSize(1024, 768) << QList<QRect>{{0, 0, 1024, 768}} << 0 << QRect(0, 0, 1024, 768);
+        QTest::newRow("no picture") << QSize() << kSideBySide << 1 << QRect();
+    }
+
+    void desktopPictureCrop()
+    {
+        const auto [picture, screens, screen, crop] =
+            fetch<QSize, QList<QRect>, int, QRect>("picture", "screens", "screen", "crop");
+        QCOMPARE(DesktopPictureCrop(picture, screens, screens[screen]), crop);
     }
 
 private:

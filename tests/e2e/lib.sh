@@ -116,3 +116,8 @@ through_readme() {
     click "$readme" 216 308
 }
 companion_shown() { wmctrl -l 2>/dev/null | grep -q "Стаканыч2003"; }
+# close_companion: closing the companion ends the program.
+close_companion() {
+    wmctrl -c "Стаканыч2003"
+    wait_until 50 ended $app || fail "closing the companion did not end the program"
+}

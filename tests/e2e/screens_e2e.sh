@@ -75,7 +75,6 @@ for side in R L; do
     [ $side = L ] && mine=0 theirs=1920 colour='192,48,48' other='48,48,192'
     [ "$w $h $x $y" = "1920 1080 $mine 0" ] || fail "the frolic covers $w x $h at $x, $y, not the $side monitor"
     import -window root "frolic$side.png"
-    [ -n "${STAK_E2E_SHOT:-}" ] && cp "frolic$side.png" "${STAK_E2E_SHOT%.png}-$side.png"
     got=$(colour_at "frolic$side.png" $((mine + 1700)) 900)
     [ "$got" = "$colour" ] || fail "the frolic on $side copies $got, not its monitor's desktop"
     got=$(colour_at "frolic$side.png" $((theirs + 1700)) 900)
@@ -115,7 +114,6 @@ readme=$(window "Стаканыч 2003 by") || fail "no readme window at scale 2
 click "$readme" 432 616
 within 30 frolic_shown || fail "no frolic at scale 2"
 import -window root scaled.png
-[ -n "${STAK_E2E_SHOT:-}" ] && cp scaled.png "${STAK_E2E_SHOT%.png}-scale2.png"
 convert scaled.png -crop 416x136+92+192 +repage around.png
 offset=$(compare -metric RMSE -subimage-search around.png region.png null: 2>&1 |
     awk -F'[(),@ ]+' '$2 < 0.1 { print $3 - 8, $4 - 8 }')

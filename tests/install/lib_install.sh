@@ -37,9 +37,3 @@ shows_picture() {
     differ=
     wait_until 100 panel_shows "$1" || fail "the picture panel does not show $2 ($differ pixels differ)"
 }
-
-# close_companion: closing the companion ends the program.
-close_companion() {
-    wmctrl -c "Стаканыч2003"
-    wait_until 50 ended $app || fail "closing the companion did not end the program"
-}

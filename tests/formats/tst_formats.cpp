@@ -132,31 +132,6 @@ private slots:
             QVERIFY(k == kind || phraseHistory().slot(k).isEmpty());
     }
 
-    void runsNeverRepeat_data()
-    {
-        QTest::addColumn<int>("count");
-        for (int count : {3, 5, 7, 50})
-            QTest::addRow("%d", count) << count;
-    }
-    void runsNeverRepeat()
-    {
-        QFETCH(int, count);
-        MixingRandom mixing(count);
-        ctx->random = &mixing;
-        QList<int> picks;
-        for (int i = 0; i < 20 * count; ++i) {
-            picks << PickPhraseNumber(u"text.tlk"_qs, count);
-            QVERIFY(picks.last() >= 1 && picks.last() <= count);
-        }
-        // Runs of count - 1 picks, each overlapping the one before by one
-        // pick, hold no number twice; every number turns up in the long run.
-        for (qsizetype start = 0; start + count - 1 <= picks.size(); start += count - 2) {
-            const QList<int> run = picks.mid(start, count - 1);
-            QCOMPARE(QSet<int>(run.begin(), run.end()).size(), run.size());
-        }
-        QCOMPARE(QSet<int>(picks.begin(), picks.end()).size(), count);
-    }
-
     void userButtons_data()
     {
         // Buttons 1..5 as "caption", "caption (hidden)" or "-" for none.

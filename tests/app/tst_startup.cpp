@@ -221,40 +221,14 @@ private slots:
         QCOMPARE(chain.companionWindow(), companion);
     }
 
-    void chainThroughSplash()
+    void closingTheSplashEndsTheProgram()
     {
-        ctx->write("run.scn", "say Сценарий идёт\r\n");
-        StartChain chain("run.scn");
+        StartChain chain({});
         chain.start();
         QTest::mouseClick(chain.startDialog()->Command1, Qt::LeftButton);
-        QVERIFY(chain.splash() && chain.splash()->isVisible());
-        QTest::keyClick(chain.splash(), Qt::Key_F5, Qt::ShiftModifier);
-        QVERIFY(!chain.splash());
-        QVERIFY(chain.readme() && chain.readme()->isVisible());
-        QTest::mouseClick(chain.readme()->Command1, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        // The scenario of the command line ran in the companion.
-        QVERIFY(chain.companionWindow());
-        QCOMPARE(chain.companionWindow()->companion().ScenarioLines.value(0), "say Сценарий идёт");
-    }
-
-    void closeBoxesEndTheProgram()
-    {
-        {
-            StartChain chain({});
-            chain.start();
-            QVERIFY(QFile::exists(RunningMarker::path()));
-            QVERIFY_THROWS_EXCEPTION(ProgramExit, chain.startDialog()->close());
-            QVERIFY(!QFile::exists(RunningMarker::path()));
-        }
-        {
-            StartChain chain({});
-            chain.start();
-            QTest::mouseClick(chain.startDialog()->Command1, Qt::LeftButton);
-            QVERIFY_THROWS_EXCEPTION(ProgramExit, chain.splash()->close());
-            QVERIFY(!QFile::exists(RunningMarker::path()));
-            QVERIFY(!chain.readme());
-        }
+        QVERIFY_THROWS_EXCEPTION(ProgramExit, chain.splash()->close());
+        QVERIFY(!QFile::exists(RunningMarker::path()));
+        QVERIFY(!chain.readme());
     }
 
     // Every fixed caption of every window fits its control, at the scale the

@@ -201,38 +201,6 @@ private slots:
         QVERIFY(car && car->isVisible());
         QCOMPARE(car->backgroundPicture().size(), QSize(500, 420));
         QVERIFY(!car->innerPicture().isNull() && !car->Command1->isHidden());
-        // waitrun hides the window while it yields and shows it again in its
-        // place, though the window manager moved it meanwhile.
-        w->show();
-        w->move(120, 80);
-        const QPoint at = w->pos();
-        QList<bool> visibleAtYield;
-        ctx->fake.onYield = [&] {
-            visibleAtYield << w->isVisible();
-            if (!w->isVisible())
-                w->move(400, 300);
-        };
-        run(u"waitrun 3000"_qs);
-        QCOMPARE(visibleAtYield, (QList<bool>{true, false}));
-        QVERIFY(w->isVisible());
-        QCOMPARE(w->pos(), at);
-    }
-
-    void staysOnAScreen()
-    {
-        // The right of two monitors goes away while the companion stands on it.
-        ctx->fake.screenAreas = {{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}};
-        w->show();
-        w->move(3000, 300);
-        w->keepOnScreen();
-        QCOMPARE(w->pos(), QPoint(3000, 300));
-        ctx->fake.screenAreas = {{0, 0, 1920, 1080}};
-        w->keepOnScreen();
-        QVERIFY(QRect(0, 0, 1920, 1080).contains(w->frameGeometry()));
-        // The next prank plays there.
-        settings().quake = 0;
-        QVERIFY(w->companion().Frolic(u"0"_qs));
-        QCOMPARE(ctx->fake.capturedScreens, QList<QRect>{QRect(0, 0, 1920, 1080)});
     }
 
 private:

@@ -61,9 +61,7 @@ private slots:
         tableRow("random", B("2\r\n>a\r\n>b\r\n>c\r\n"), 0, "b\r\n", "1,2,");
         // No phrase to draw from: nothing drawn, the history left alone.
         tableRow("missing", B(), 0, "", "1,");
-        tableRow("empty", B(""), 0, "", "1,");
         tableRow("count only", B("3\r\n"), 0, "", "1,");
-        tableRow("count not a number", B("abc\r\n>a\r\n"), 0, "", "1,");
         tableRow("count zero", B("0\r\n>a\r\n"), 0, "", "1,");
         tableRow("count with fraction", B("2.5\r\n>a\r\n>b\r\n"), 0, "", "1,");
     }
@@ -220,7 +218,6 @@ private slots:
             QTest::addRow("%d.%d. %d:%02d", day, month, h, m)
                 << QDateTime(QDate(2003, month, day), QTime(h, m)) << QString::fromUtf8(text);
         };
-        row(31, 12, 0, 0, "> До нового года - 23 час. 60 мин. <");
         row(31, 12, 23, 59, "> До нового года - 0 час. 1 мин. <");
         row(12, 12, 10, 0, "До нового года - 19 дней");
         row(26, 12, 10, 0, "До нового года - 5 дней");
@@ -244,8 +241,6 @@ private slots:
         // The key is day, month and a blank.
         const char *list = "11-1 Одиннадцатое\r\n1-12 Декабрь\r\n1-1 Новый год\r\n";
         row("1 January is not 11 January or 1 December", list, {2004, 1, 1}, "Новый год");
-        row("11 January", list, {2004, 1, 11}, "Одиннадцатое");
-        row("no line", list, {2004, 5, 5}, "");
         row("line break in any case", "7-1 Рождество%BR%Христово\r\n", {2004, 1, 7},
             "Рождество\r\nХристово");
         row("first of two lines", "8-3 Первая\r\n8-3 Вторая\r\n", {2004, 3, 8}, "Первая");

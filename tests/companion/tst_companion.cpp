@@ -319,8 +319,9 @@ private slots:
         columns<QString, QStringList, QString, int>("arg", "speech", "played", "shakes");
         using L = QStringList;
         tableRow("phrase 1", u"\\\\1"_qs, L{"Эй\r\nты\r\n"}, u".\\wav\\a.wav"_qs, 0);
-        tableRow("bare marker line", u"\\\\2"_qs, L{"Си\r\n"}, u".\\wav\\c.wav"_qs, 0);
-        tableRow("the shaking phrase", u"\\\\3"_qs, L{"Дрожу\r\n"}, u".\\wav\\rukidroz.wav"_qs, 1);
+        tableRow("file line only: an empty line", u"\\\\2"_qs, L{""}, u".\\wav\\b.wav"_qs, 0);
+        tableRow("bare marker line", u"\\\\3"_qs, L{"Си\r\n"}, u".\\wav\\c.wav"_qs, 0);
+        tableRow("the shaking phrase", u"\\\\4"_qs, L{"Дрожу\r\n"}, u".\\wav\\rukidroz.wav"_qs, 1);
         tableRow("beyond the phrases", u"\\\\9"_qs, L{}, u".\\wav\\"_qs, 0);
         tableRow("a path plays unchanged, no shake", u"x\\rukidroz.wav"_qs, L{},
                  u"x\\rukidroz.wav"_qs, 0);
@@ -330,8 +331,8 @@ private slots:
     {
         const auto [arg, speech, played, shakes] =
             fetch<QString, QStringList, QString, int>("arg", "speech", "played", "shakes");
-        fx->write(u"sound.tlk"_qs,
-                  u"3\r\n>a.wav\r\nЭй\r\nты\r\n>\r\nc.wav\r\nСи\r\n>rukidroz.wav\r\nДрожу\r\n"_qs);
+        fx->write(u"sound.tlk"_qs, u"4\r\n>a.wav\r\nЭй\r\nты\r\n>b.wav\r\n>\r\nc.wav\r\nСи\r\n"
+                                   u">rukidroz.wav\r\nДрожу\r\n"_qs);
         fx->random.setValues({0.0f, 0.9999f, 0.5f});
         c().SayVoice(arg);
         QCOMPARE(v().speech, speech);
@@ -382,6 +383,7 @@ private slots:
         QTest::newRow("wrong order") << "l23d" << false;
         QTest::newRow("line clicked twice still counts once") << "ll32d" << true;
         QTest::newRow("interrupted by another Что?") << "l332d" << false;
+        QTest::newRow("without the line") << "32d" << false;
     }
     void easterEgg()
     {

@@ -592,6 +592,7 @@ private slots:
         row("larger than the screen", "keep", {2500, 500, 2000, 1200}, {}, {1920, 0});
         row("centred", "centre", {}, {500, 420}, {2630, 330});
         row("over the opener", "over", {2400, 300, 467, 413}, {300, 250}, {2484, 382});
+        row("over an opener at the edge", "over", {3700, 950, 200, 100}, {300, 250}, {3540, 830});
         row("beside, to the right", "beside", {2000, 100, 467, 413}, {556, 420}, {2467, 100});
         row("beside, no room: to the left", "beside", {3300, 100, 467, 413}, {556, 420},
             {2744, 100});

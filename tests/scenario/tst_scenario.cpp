@@ -368,7 +368,6 @@ private slots:
         QTest::newRow("scenario in its own folder")
             << "sub/s.scn" << QStringList{"sub/s.scn:2: pic: нет файла \"pics\\a.bmp\""};
         QTest::newRow("missing") << "sub/none.scn" << QStringList{"sub/none.scn:0: файла нет"};
-        QTest::newRow("missing folder") << "none/x.scn" << QStringList{"none/x.scn:0: файла нет"};
     }
 
     void singleFiles()
@@ -380,12 +379,9 @@ private slots:
 
     void commandLine()
     {
-        QProcess check;
-        check.start(QStringLiteral(STAK_CHECKER), {});
-        QVERIFY(check.waitForFinished(60000));
-        QCOMPARE(check.exitCode(), 0);
-        QCOMPARE(check.readAllStandardOutput(), QByteArray());
+        // (A clean folder's exit status is content_check's.)
         ctx->write("tost.tlk", "2\r\n>а\r\n>б\r\n");
+        QProcess check;
         check.start(QStringLiteral(STAK_CHECKER), {"sub", ctx->dir.path(), "run.scn"});
         QVERIFY(check.waitForFinished(60000));
         QCOMPARE(check.exitCode(), 1);

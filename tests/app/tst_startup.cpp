@@ -73,9 +73,8 @@ private slots:
         using L = QStringList;
         const QString none;
         tableRow("nothing", L{}, none, none, none);
-        tableRow("words joined by one blank", L{"my", "party.scn"}, u"my party.scn"_qs, none, none);
-        tableRow("blanks inside an argument kept", L{"a  b.scn", "c"}, u"a  b.scn c"_qs, none,
-                 none);
+        tableRow("words joined by one blank, their own kept", L{"my", "a  b.scn"},
+                 u"my a  b.scn"_qs, none, none);
         tableRow("options anywhere", L{"--trace", "x.scn", "--version", "-h"}, u"x.scn"_qs,
                  u"hvt"_qs, none);
         tableRow("long help, options whole", L{"--help", "--tr", "-help"}, u"--tr -help"_qs,
@@ -110,9 +109,7 @@ private slots:
 
     void helpNamesTheFolders()
     {
-        const QString both = HelpText({"/data/stakanych", "/usr/share/stakanych"});
-        QVERIFY(both.contains("/data/stakanych") && both.contains("/usr/share/stakanych"));
-        QVERIFY(both.contains("--version"));
+        // Both folders named: answers_options of install_e2e and deb_e2e.
         const QString alone = HelpText({"/here", {}});
         QVERIFY(alone.contains("/here") && !alone.contains("/usr/share/stakanych"));
     }

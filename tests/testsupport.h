@@ -31,17 +31,6 @@ inline void plant(const QString &name, Planted what)
              qPrintable(name));
 }
 
-// A table column of every plant.
-inline void addPlantedRows(const char *suffix = "")
-{
-    const std::pair<const char *, Planted> rows[] = {
-        {"fifo", Planted::Fifo},        {"link to a fifo", Planted::LinkToFifo},
-        {"/dev/zero", Planted::Device}, {"folder", Planted::Folder},
-        {"1 GB", Planted::Huge},        {"dangling link", Planted::DanglingLink}};
-    for (const auto &[name, what] : rows)
-        QTest::addRow("%s%s", name, suffix) << what;
-}
-
 // Writes a test's file byte for byte, making its folders first; relative
 // names are taken from the current folder.
 inline void writeTestFile(const QString &name, const QByteArray &bytes)

@@ -294,7 +294,13 @@ private slots:
     void plantedFilesAreMissing_data()
     {
         QTest::addColumn<Planted>("what");
-        addPlantedRows();
+        using enum Planted;
+        tableRow("fifo", Fifo);
+        tableRow("link to a fifo", LinkToFifo);
+        tableRow("/dev/zero", Device);
+        tableRow("folder", Folder);
+        tableRow("1 GB", Huge);
+        tableRow("dangling link", DanglingLink);
     }
     void plantedFilesAreMissing()
     {

@@ -1,7 +1,9 @@
 #include "testcontext.h"
 
+#include "companion/frmstakan.h"
 #include "core/clocktimer.h"
 #include "widgets/picturebox.h"
+#include "widgets/shakencontents.h"
 #include "widgets/vblabel.h"
 #include "windows/frm1.h"
 #include "windows/frmabout.h"
@@ -18,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,11 +31,14 @@
 using namespace stak;
 
 // The start dialog, the splash show, the readme window and the options dialog;
-// the side windows: riddles, toast, and the pranks' caricature and frolic.
+// the side windows: riddles, toast, and the pranks' caricature and frolic; and
+// what only the companion window shows: its controls carry out the companion's
+// decisions. Every test has a companion window, not shown.
 class TestWindows : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestContext> ctx;
+    std::unique_ptr<FrmStakan> stakan;
 
     // config.cfg with these entries, loaded into the settings.
     void configure(const QString &entries)
@@ -70,6 +76,19 @@ class TestWindows : public QObject
         QFile f(ctx->dir.filePath("config.cfg"));
         return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
     }
+    // Runs a scenario in the companion window.
+    void run(const QString &script)
+    {
+        ctx->write(u"run.scn"_qs, script);
+        stakan->companion().RunScenario(u"run.scn"_qs);
+    }
+    template <typename T = QWidget> T *child(const QString &name)
+    {
+        auto *c = stakan->findChild<T *>(name);
+        if (!c)
+            qFatal("no control %s", qPrintable(name));
+        return c;
+    }
     static QList<int> numbers(const QString &text)
     {
         QList<int> n;
@@ -86,10 +105,15 @@ class TestWindows : public QObject
     }
 
 private slots:
-    void init() { ctx = std::make_unique<TestContext>(); }
+    void init()
+    {
+        ctx = std::make_unique<TestContext>();
+        stakan = std::make_unique<FrmStakan>();
+    }
     void cleanup()
     {
         spl.reset();
+        stakan.reset();
         ctx.reset();
     }
 
@@ -568,10 +592,10 @@ private slots:
         QTest::mouseClick(car->Command1, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(car.isNull());
-        QPointer<FrmCar> fresh = new FrmCar;
-        fresh->toon();
-        QVERIFY(fresh->isVisible() && fresh->Picture1->isHidden() && fresh->Command1->isHidden());
-        QVERIFY(fresh->backgroundPicture().isNull() && fresh->innerPicture().isNull());
+        FrmCar fresh;
+        fresh.toon();
+        QVERIFY(fresh.isVisible() && fresh.Picture1->isHidden() && fresh.Command1->isHidden());
+        QVERIFY(fresh.backgroundPicture().isNull() && fresh.innerPicture().isNull());
     }
 
     void frolicShowsThePicture()
@@ -639,6 +663,166 @@ private slots:
         QCOMPARE(start.msecsTo(ctx->clock.now()), total);
         QVERIFY(ctx->fake.sleeps.isEmpty());
         QVERIFY(!scr.isVisible());
+    }
+
+    void loadShowsContent()
+    {
+        ctx->write(u"user.but"_qs, u"Первая\r\n%>!<%Тайная\r\n"_qs);
+        ctx->write(u"sound.tlk"_qs, u"2\r\n>a.wav\r\nПервая\r\n>b.wav\r\nВторая\r\n"_qs);
+        ctx->write(u"go.scn"_qs, u"showbutton 2\r\npic sticker.gif\r\n"_qs);
+        QImage tile(100, 100, QImage::Format_RGB32);
+        tile.fill(Qt::green);
+        tile.setPixel(0, 0, qRgb(255, 0, 0));
+        tile.save(ctx->dir.filePath(u"tex.bmp"_qs));
+        // A sticker: opaque in the middle, transparent around it.
+        QImage sticker(20, 20, QImage::Format_ARGB32);
+        sticker.fill(Qt::transparent);
+        for (int y = 5; y < 15; ++y)
+            for (int x = 5; x < 15; ++x)
+                sticker.setPixel(x, y, qRgb(0, 200, 0));
+        sticker.save(ctx->dir.filePath(u"sticker.gif"_qs), "PNG");
+        settings().texture = u"tex.bmp"_qs;
+        settings().exescript = u"go.scn"_qs;
+        stakan->Form_Load();
+
+        QVERIFY(stakan->isVisible());
+        // The hidden button, shown by the scenario, with its caption.
+        QCOMPARE(child<QPushButton>(u"cmdU2"_qs)->text(), u"Тайная"_qs);
+        QVERIFY(!child(u"cmdU2"_qs)->isHidden());
+        QStringList items;
+        for (QAction *a : child<QMenu>(u"mtost"_qs)->actions())
+            items << a->objectName() + u' ' + a->text();
+        QCOMPARE(items, (QStringList{"mtx0 ", "mtx1 Первая", "mtx2 Вторая"}));
+        // Texture tiles at every 100 pixels; the sticker's transparent parts show
+        // the panel beneath.
+        const QImage shot = stakan->grab().toImage();
+        QCOMPARE(shot.pixel(0, 300), qRgb(255, 0, 0));
+        QCOMPARE(shot.pixel(1, 300), qRgb(0, 255, 0));
+        const QImage &panel = child<PictureBox>(u"Image1"_qs)->image();
+        QCOMPARE(panel.pixel(2, 2), panel.pixel(100, 100));
+        QCOMPARE(panel.pixel(6, 6), qRgb(0, 200, 0));
+    }
+
+    void speechLine()
+    {
+        stakan->show();
+        auto *line = child<VbLabel>(u"Label1"_qs);
+        stakan->companion().SayText(u"Строка\r\nвторая\r\n"_qs);
+        QCOMPARE(line->text(), u"Строка\nвторая"_qs);
+        // A click toggles the line's background; a double click counts its first
+        // click only: press, release, double click, release.
+        QList<bool> filled;
+        QTest::mouseClick(line, Qt::LeftButton);
+        filled << line->autoFillBackground();
+        QTest::mouseClick(line, Qt::LeftButton);
+        QTest::mouseDClick(line, Qt::LeftButton);
+        QTest::mouseRelease(line, Qt::LeftButton);
+        filled << line->autoFillBackground();
+        QCOMPARE(filled, (QList<bool>{true, false}));
+    }
+
+    void toastWindow()
+    {
+        ctx->write(u"tost.tlk"_qs, u"2\r\n>За нас!\r\n>За них!\r\n"_qs);
+        QTest::mouseClick(child(u"Command2"_qs), Qt::LeftButton);
+        QPointer<FrmTost> toast = stakan->findChild<FrmTost *>();
+        QVERIFY(toast && toast->isVisible());
+        // A tool window owned by the companion, so it stays above it.
+        QCOMPARE(toast->parentWidget(), stakan.get());
+        QCOMPARE(toast->windowType(), Qt::Tool);
+        // Closing unloads it (a next one opening: screens_e2e).
+        toast->Command1_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(toast.isNull());
+    }
+
+    void shake_data()
+    {
+        QTest::addColumn<bool>("windowsMove");
+        QTest::newRow("the window moves") << true;
+        QTest::newRow("its contents shake") << false;
+    }
+
+    void shake()
+    {
+        QFETCH(bool, windowsMove);
+        ctx->fake.windowsMove = windowsMove;
+        ctx->write(u"sound.tlk"_qs, u"1\r\n>rukidroz.wav\r\nДрожу\r\n"_qs);
+        stakan->move(300, 300);
+        const QPoint start = stakan->pos();
+        QList<QPoint> seen;
+        ctx->fake.onYield = [&] {
+            const auto *contents = stakan->findChild<ShakenContents *>();
+            QCOMPARE(!contents, windowsMove);
+            if (contents) {
+                QCOMPARE(stakan->pos(), start);
+                QCOMPARE(contents->geometry(), stakan->rect());
+            }
+            seen << (contents ? start + contents->offset() : stakan->pos());
+        };
+        ctx->random.setValues({0.0f, 0.9999f, 0.5f});
+        QTest::mouseClick(child(u"Command1"_qs), Qt::LeftButton);
+        QCOMPARE(ctx->fake.sleeps, QList<int>(30, 100));
+        QVERIFY(seen.contains(start + QPoint(-40, 40)));
+        QCOMPARE(stakan->pos(), start);
+        QVERIFY(!stakan->findChild<ShakenContents *>());
+    }
+
+    void readmeFromThePictureMenu()
+    {
+        // (The riddles' button and the options' menu item: screens_e2e and
+        // install_e2e open them.)
+        stakan->show();
+        ctx->fake.onModal = [&](QWidget *side) {
+            QVERIFY(side->isVisible());
+            QCOMPARE(side->parentWidget(), stakan.get());
+        };
+        child<QMenu>(u"mnux"_qs)->findChild<QAction *>(u"mnuAb"_qs)->trigger();
+        QCOMPARE(ctx->fake.modals, QStringList{u"frmAbout"_qs});
+    }
+
+    void pictureMenuOnlyBetweenRuns()
+    {
+        stakan->show();
+        auto *menu = child<QMenu>(u"mnux"_qs);
+        ctx->write(u"a.scn"_qs, u"sleep 1\r\n"_qs);
+        bool shownDuring = true;
+        ctx->fake.onYield = [&] {
+            QTest::mousePress(child(u"Image1"_qs), Qt::RightButton);
+            shownDuring = menu->isVisible();
+            QVERIFY(!child(u"Command5"_qs)->isEnabled());
+        };
+        stakan->companion().RunScenario(u"a.scn"_qs);
+        QVERIFY(!shownDuring);
+        QVERIFY(child(u"Command5"_qs)->isEnabled());
+        QTest::mousePress(child(u"Image1"_qs), Qt::LeftButton);
+        QVERIFY(menu->isVisible());
+        menu->hide();
+    }
+
+    void scenarioCommandsShow()
+    {
+        ctx->writeImage(u"a.bmp"_qs, {5, 5}, Qt::red);
+        ctx->writeImage(u"fon.bmp"_qs, {500, 420}, Qt::yellow);
+        ctx->writeImage(u"mini.bmp"_qs, {50, 40}, Qt::cyan);
+        auto *panel = child<PictureBox>(u"Image1"_qs);
+        panel->image().fill(Qt::white);
+        run(u"picx 10\r\npicy 20\r\npic a.bmp\r\npicframe 0\r\npicvisible 0\r\n"
+            "showbutton 5\r\nhidebutton 1\r\ntoonpic fon.bmp\r\ntoonminipic mini.bmp\r\n"
+            "toon\r\ntoonclose"_qs);
+        const QImage &img = panel->image();
+        QCOMPARE(img.pixelColor(10, 20), QColor(Qt::red));
+        QCOMPARE(img.pixelColor(14, 24), QColor(Qt::red));
+        QCOMPARE(img.pixelColor(9, 20), QColor(Qt::white));
+        QCOMPARE(img.pixelColor(15, 24), QColor(Qt::white));
+        QVERIFY(!panel->hasBorder() && panel->isHidden());
+        QVERIFY(!child(u"cmdU5"_qs)->isHidden() && child(u"cmdU1"_qs)->isHidden());
+        FrmCar *car = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            car = car ? car : qobject_cast<FrmCar *>(top);
+        QVERIFY(car && car->isVisible());
+        QCOMPARE(car->backgroundPicture().size(), QSize(500, 420));
+        QVERIFY(!car->innerPicture().isNull() && !car->Command1->isHidden());
     }
 };
 

@@ -67,19 +67,13 @@ run_app() {
 }
 
 # window TITLE-PREFIX: the id of the program's visible window whose title
-# starts with the prefix (" ": an untitled window), waiting for it up to 10 s.
+# starts with the prefix, waiting for it up to 10 s. An untitled window (a
+# message box) shows a lone blank, the only title that starts with one.
 window() {
     local id
     for _ in $(seq 100); do
         for id in $(xdotool search --all --onlyvisible --pid "$app" --name "" 2>/dev/null); do
-            local title
-            title=$(xdotool getwindowname "$id" 2>/dev/null)
-            if [ "$1" = " " ]; then
-                # An untitled window (a message box) shows a lone blank.
-                [ "$title" = " " ] && { echo "$id"; return 0; }
-            else
-                case "$title" in "$1"*) echo "$id"; return 0 ;; esac
-            fi
+            case "$(xdotool getwindowname "$id" 2>/dev/null)" in "$1"*) echo "$id"; return 0 ;; esac
         done
         sleep 0.1
     done

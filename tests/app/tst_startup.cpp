@@ -159,8 +159,7 @@ private slots:
 
     void copiesShareTheMarker_data()
     {
-        // otherFirst: the other copy ends before the program; crash: the other copy ends without a
-        // word
+        // otherFirst: the other copy ends first; crash: it ends without a word
         columns<bool, bool>("otherFirst", "crash");
         QTest::newRow("the program ends first") << false << false;
         QTest::newRow("the other ends first") << true << false;

@@ -170,7 +170,6 @@ private slots:
         QCOMPARE(settings().quake, 7); // the rest of the settings loaded too
         QCOMPARE(ctx->fake.boxes.size(), wife ? 1 : 0);
         QVERIFY(!wife || ctx->fake.boxes[0].title == std::optional<QString>("Жена дома"));
-        // "Нет сценария" again: interactive mode.
         f.Combo1->setCurrentIndex(0);
         emit f.Combo1->activated(0);
         QCOMPARE(settings().exescript, QString());

@@ -196,12 +196,9 @@ private slots:
     {
         StartChain chain({});
         chain.start();
-        QVERIFY(chain.startDialog()->isVisible());
-        QCOMPARE(readMarker(), "final\r\n");
         QTest::mouseClick(chain.startDialog()->Command2, Qt::LeftButton);
-        QVERIFY(chain.readme() && chain.readme()->isVisible());
-        QVERIFY(!chain.companionWindow());
-        // The close box opens the companion, once the readme window has gone.
+        // (Its Ok button: through_readme of the end-to-end tests.) The close box opens the
+        // companion, once the readme window has gone.
         chain.readme()->close();
         QVERIFY(!chain.companionWindow());
         QCoreApplication::processEvents();

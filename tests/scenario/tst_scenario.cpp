@@ -48,7 +48,6 @@ public:
     void toonclose() override { rec("toonclose"); }
 
 private:
-    // Writes the call down; false for a file named "nope...".
     template <typename... Args> bool rec(const char *call, const Args &...args)
     {
         QStringList words{QString::fromUtf8(call)};

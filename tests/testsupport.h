@@ -11,9 +11,8 @@
 // What a careless or hostile author can leave under a content file's name.
 enum class Planted { Fifo, LinkToFifo, Device, Folder, Huge, DanglingLink };
 
-// Plants one of them under `name` (relative to the current folder): a FIFO
-// that nobody writes, a link to one, a link to /dev/zero, a folder, a sparse
-// file of 1 GB, a link to nothing.
+// Plants one of them under `name` (relative to the current folder); the
+// FIFO is one that nobody writes, the 1 GB file a sparse one.
 inline void plant(const QString &name, Planted what)
 {
     QDir().mkpath(QFileInfo(name).path());
@@ -29,17 +28,6 @@ inline void plant(const QString &name, Planted what)
              : what == Huge   ? file.open(QIODevice::WriteOnly) && file.resize(qint64(1) << 30)
                               : QFile::link(QStringLiteral("nothing-here"), name),
              qPrintable(name));
-}
-
-// A table column of every plant.
-inline void addPlantedRows(const char *suffix = "")
-{
-    const std::pair<const char *, Planted> rows[] = {
-        {"fifo", Planted::Fifo},        {"link to a fifo", Planted::LinkToFifo},
-        {"/dev/zero", Planted::Device}, {"folder", Planted::Folder},
-        {"1 GB", Planted::Huge},        {"dangling link", Planted::DanglingLink}};
-    for (const auto &[name, what] : rows)
-        QTest::addRow("%s%s", name, suffix) << what;
 }
 
 // Writes a test's file byte for byte, making its folders first; relative
@@ -94,7 +82,6 @@ inline QByteArray wavChunk(const char *id, const QByteArray &body)
     c.append(reinterpret_cast<const char *>(&size), 4);
     return c + body + (body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
 }
-// A WAV format chunk.
 inline QByteArray wavFormat(quint16 tag, quint16 channels, quint32 rate, quint16 bits)
 {
     QByteArray f(16, '\0');
@@ -104,7 +91,6 @@ inline QByteArray wavFormat(quint16 tag, quint16 channels, quint32 rate, quint16
     qToLittleEndian(bits, f.data() + 14);
     return wavChunk("fmt ", f);
 }
-// A RIFF/WAVE file of the given chunks.
 inline QByteArray wavFile(const QByteArray &chunks)
 {
     return wavChunk("RIFF", "WAVE" + chunks);

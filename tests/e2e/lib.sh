@@ -67,19 +67,13 @@ run_app() {
 }
 
 # window TITLE-PREFIX: the id of the program's visible window whose title
-# starts with the prefix (" ": an untitled window), waiting for it up to 10 s.
+# starts with the prefix, waiting for it up to 10 s. An untitled window (a
+# message box) shows a lone blank, the only title that starts with one.
 window() {
     local id
     for _ in $(seq 100); do
         for id in $(xdotool search --all --onlyvisible --pid "$app" --name "" 2>/dev/null); do
-            local title
-            title=$(xdotool getwindowname "$id" 2>/dev/null)
-            if [ "$1" = " " ]; then
-                # An untitled window (a message box) shows a lone blank.
-                [ "$title" = " " ] && { echo "$id"; return 0; }
-            else
-                case "$title" in "$1"*) echo "$id"; return 0 ;; esac
-            fi
+            case "$(xdotool getwindowname "$id" 2>/dev/null)" in "$1"*) echo "$id"; return 0 ;; esac
         done
         sleep 0.1
     done
@@ -105,6 +99,10 @@ from_picture_menu() {
     xdotool key "$@"
 }
 gone() { ! xdotool search --all --onlyvisible --pid "$app" --name "^$1" >/dev/null 2>&1; }
+# colour PICTURE X Y: the colour of a pixel of a picture file as "r,g,b".
+colour() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
 
 # through_readme: from the start dialog, "Пропустить заставку..." and then
 # "Ok" in the readme window.
@@ -115,7 +113,6 @@ through_readme() {
     readme=$(window "Стаканыч 2003 by") || fail "no readme window"
     click "$readme" 216 308
 }
-companion_shown() { wmctrl -l 2>/dev/null | grep -q "Стаканыч2003"; }
 # close_companion: closing the companion ends the program.
 close_companion() {
     wmctrl -c "Стаканыч2003"

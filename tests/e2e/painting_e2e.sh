@@ -13,13 +13,8 @@ convert -size 500x420 xc:'#0000ff' "BMP3:$work/content/blue.bmp"
 printf 'pic red.bmp\r\nsleep 4000\r\nwaitrun 300\r\nsleep 4000\r\ntoonpic blue.bmp\r\ntoon\r\nsleep 4000\r\nunload\r\n' \
     >"$work/content/paint.scn"
 
-# pixel X Y: the colour of a screen pixel as "r,g,b".
-pixel() {
-    import -window root "$work/shot.png"
-    convert "$work/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
-}
 # colour_at X Y COLOUR: the screen pixel has that colour.
-colour_at() { got=$(pixel "$1" "$2"); [ "$got" = "$3" ]; }
+colour_at() { import -window root "$work/shot.png"; got=$(colour "$work/shot.png" "$1" "$2"); [ "$got" = "$3" ]; }
 # client_at ID: the absolute position of a window's client area as "X Y".
 client_at() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}'; }
 visible() { xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable"; }

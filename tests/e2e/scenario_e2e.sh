@@ -1,9 +1,9 @@
 #!/bin/bash
 # The real program under Xvfb and a window manager, through its start chain:
-# a scenario named on the command line with --trace plays a sound and waits
-# for it, shows a message box and unloads (the box came up, the sound reached
-# the audio output, the process ended by itself, the running marker is gone,
-# the executed lines were traced); a run ended by SIGTERM and an interactive
+# a scenario named on the command line with --trace plays a sound, shows a
+# message box and unloads (the box came up, the process ended by itself, the
+# running marker is gone, the executed lines were traced; the sound reaching
+# the audio output is deb_e2e's); a run ended by SIGTERM and an interactive
 # run closed through the window manager also take the marker with them, the
 # latter only once the other copies started meanwhile have ended.
 # Usage: scenario_e2e.sh BINARY
@@ -16,7 +16,7 @@ sox -n -r 22050 -c 1 -b 16 "$work/content/wav/gong.wav" synth 0.6 sine 440 vol 0
 printf '; end-to-end run\r\nwavs wav\\gong.wav\r\nmessage \xc2\xf1\xb8 \xef\xf0\xee\xf8\xeb\xee\r\nunload\r\nmessage never\r\n' \
     >"$work/content/end.scn"
 
-run_app SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" -- --trace end.scn
+run_app -- --trace end.scn
 # The marker exists from the start dialog on.
 wait_until 100 test -f "$marker" || fail "no running marker"
 through_readme
@@ -25,13 +25,6 @@ through_readme
 box=$(window " ") || box=
 [ -n "$box" ] || fail "no message box"
 kill -0 $app 2>/dev/null || fail "the program ended before the box was closed"
-[ -f "$marker" ] || fail "marker gone while the box is open"
-
-# The sound was played before the box: the output holds more than silence.
-[ -s "$work/audio.raw" ] || fail "no audio output"
-if ! od -An -v -tx1 "$work/audio.raw" | grep -qv '^\( 00\)*$'; then
-    fail "the audio output is silent"
-fi
 
 xdotool windowfocus "$box" key Return
 
@@ -67,7 +60,7 @@ wait_until 100 splash_active || fail "the splash show did not take the screen"
 xdotool key F5
 readme=$(window "Стаканыч 2003 by") || fail "F5 did not lead to the readme window"
 click "$readme" 216 308
-wait_until 100 companion_shown || fail "the companion window did not appear"
+window "Стаканыч2003" >/dev/null || fail "the companion window did not appear"
 [ -f "$marker" ] || fail "no running marker in interactive mode"
 # More copies started meanwhile, one closed at its start dialog with the close
 # box and one ended by SIGTERM, leave the marker to the copy still running.

@@ -25,16 +25,12 @@ printf 'message На этом мониторе\r\n' >content/button2.but
 printf '1\r\n>Вопрос?\r\nОтвет.\r\n' >content/zag.tlk
 printf '1\r\n>За мониторы!\r\n' >content/tost.tlk
 
-# left_of ID: the x of a window's client area.
-left_of() { xwininfo -id "$1" | awk '/Absolute upper-left X/{print $NF}'; }
-# on_monitor ID SIDE: the window lies on the left (L) or right (R) monitor.
+# on_monitor ID SIDE: the window's client area lies on the left (L) or right
+# (R) monitor.
 on_monitor() {
     local x
-    x=$(left_of "$1")
+    x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print $NF}')
     if [ "$2" = L ]; then [ "$x" -ge 0 ] && [ "$x" -lt 1920 ]; else [ "$x" -ge 1920 ]; fi
-}
-colour_at() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 frolic() { xdotool search --onlyvisible --name "^Rididi dev urididod" 2>/dev/null | head -1; }
 no_frolic() { [ -z "$(frolic)" ]; }
@@ -75,9 +71,9 @@ for side in R L; do
     [ $side = L ] && mine=0 theirs=1920 colour='192,48,48' other='48,48,192'
     [ "$w $h $x $y" = "1920 1080 $mine 0" ] || fail "the frolic covers $w x $h at $x, $y, not the $side monitor"
     import -window root "frolic$side.png"
-    got=$(colour_at "frolic$side.png" $((mine + 1700)) 900)
+    got=$(colour "frolic$side.png" $((mine + 1700)) 900)
     [ "$got" = "$colour" ] || fail "the frolic on $side copies $got, not its monitor's desktop"
-    got=$(colour_at "frolic$side.png" $((theirs + 1700)) 900)
+    got=$(colour "frolic$side.png" $((theirs + 1700)) 900)
     [ "$got" = "$other" ] || fail "the frolic on $side covers the other monitor ($got)"
     xdotool key Escape
     wait_until 50 no_frolic || fail "Escape did not end the frolic"

@@ -168,7 +168,8 @@ private slots:
 
     void copiesShareTheMarker()
     {
-        const auto [otherFirst, crash] = fetch<bool, bool>("otherFirst", "crash");
+        const auto [otherFirst, crashes] = fetch<bool, bool>("otherFirst", "crash");
+        const bool crash = crashes; // captured below
         QVERIFY(RunningMarker::write());
         // A second copy of the program: its own open file, its own lock.
         std::optional<RunningMarker> other(std::in_place, RunningMarker::path());

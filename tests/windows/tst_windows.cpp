@@ -624,8 +624,9 @@ private slots:
     }
     void frolicIsPacedAndEnds()
     {
-        const auto [refresh, stop, frames, frameMs, total] =
+        const auto [refresh, stopAt, frames, frameMs, total] =
             fetch<qreal, QString, int, int, int>("refresh", "stop", "frames", "frameMs", "total");
+        const QString stop = stopAt; // captured below
         ctx->fake.refresh = refresh;
         ctx->fake.pumpQtEvents = true;
         settings().quake = stop.isEmpty() ? 300 : 100000;

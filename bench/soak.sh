@@ -12,7 +12,10 @@
 # resources. bench/soak_verdict.py judges them: the script ends with PASS, or
 # with FAIL and a non-zero status.
 # SOAK_ENV adds to the program's environment, e.g. SOAK_ENV="MALLOC_ARENA_MAX=2";
-# SOAK_PRELOAD is put in its LD_PRELOAD (a heap profiler's library).
+# SOAK_PRELOAD is put in its LD_PRELOAD (a heap profiler's library). A build
+# with sanitizers (STAK_ASAN) checks for leaks as the party ends: give the
+# report a file, e.g.
+#   SOAK_ENV="ASAN_OPTIONS=log_path=/tmp/lsan LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp"
 set -u
 minutes=${1:-5}
 build=$(readlink -f "${2:-build}")

@@ -9,7 +9,13 @@
 #   bench/soak.sh [MINUTES] [BUILD_DIR] [OUT.csv]     (5 minutes by default)
 # After the warm-up (the first fifth, at least a minute) the figures should stay
 # flat: under 1 MB of growth an hour, no growth in files, threads or X
-# resources.
+# resources. bench/soak_verdict.py judges them: the script ends with PASS, or
+# with FAIL and a non-zero status.
+# SOAK_ENV adds to the program's environment, e.g. SOAK_ENV="MALLOC_ARENA_MAX=2";
+# SOAK_PRELOAD is put in its LD_PRELOAD (a heap profiler's library). A build
+# with sanitizers (STAK_ASAN) checks for leaks as the party ends: give the
+# report a file, e.g.
+#   SOAK_ENV="ASAN_OPTIONS=log_path=/tmp/lsan LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp"
 set -u
 minutes=${1:-5}
 build=$(readlink -f "${2:-build}")
@@ -28,7 +34,8 @@ sed -i 's/^BaseIntervalFrom=.*/BaseIntervalFrom=1\r/I; s/^BaseIntervalTo=.*/Base
 printf 'Огурчик\r\nЗакуска\r\nАнекдот\r\n%%>!<%%Секрет\r\nШалость\r\n' >user.but
 printf 'gluk 3000\r\ndbl\r\nbiggluk 5000\r\ntoonpic alk1.bmp\r\ntoonminipic pics\\ogurets.gif\r\ntoon\r\nsleep 700\r\ntoonminihide\r\ntoonclose\r\nmessage Шалость удалась\r\nrestorepic\r\n' >button5.but
 
-run_app SDL_AUDIODRIVER=dummy --
+read -ra extra_env <<<"${SOAK_ENV:-}"
+run_app SDL_AUDIODRIVER=dummy ${SOAK_PRELOAD:+LD_PRELOAD=$SOAK_PRELOAD} ${extra_env[@]+"${extra_env[@]}"} --
 through_readme
 companion=$(window "Стаканыч2003") || fail "no companion window"
 
@@ -69,13 +76,15 @@ answering=$!
 ) &
 pressing=$!
 
-# Samples: seconds, resident kB, open files, threads, X windows, X pixmaps,
-# X pixmap bytes, X other bytes.
-echo "seconds,rss_kb,files,threads,x_windows,x_pixmaps,x_pixmap_bytes,x_other_bytes" >"$out"
+# Samples: seconds, resident kB (all, then its anonymous, file-backed and shared
+# memory parts), open files, threads, X windows, X pixmaps, X pixmap bytes,
+# X other bytes.
+echo "seconds,rss_kb,rss_anon_kb,rss_file_kb,rss_shmem_kb,files,threads,x_windows,x_pixmaps,x_pixmap_bytes,x_other_bytes" >"$out"
 started=$SECONDS
 while [ $((SECONDS - started)) -lt $((minutes * 60)) ]; do
     kill -0 "$app" 2>/dev/null || fail "the program ended during the party"
-    rss=$(awk '/^VmRSS:/{print $2}' "/proc/$app/status")
+    rss=$(awk '/^(VmRSS|RssAnon|RssFile|RssShmem):/{printf "%s%s", sep, $2; sep=","}' \
+        "/proc/$app/status")
     files=$(ls "/proc/$app/fd" | wc -l)
     threads=$(ls "/proc/$app/task" | wc -l)
     xres=$(xrestop -b -m 1 2>/dev/null | awk -v pid="$app" '
@@ -90,25 +99,4 @@ kill $pressing $answering 2>/dev/null
 wmctrl -c "Стаканыч2003"
 wait_until 50 ended "$app" || fail "closing the companion did not end the program"
 
-python3 - "$out" "$minutes" <<'PY'
-import csv, sys
-rows = [dict((k, float(v)) for k, v in r.items()) for r in csv.DictReader(open(sys.argv[1]))]
-warm = max(60.0, float(sys.argv[2]) * 60 / 5)
-after = [r for r in rows if r["seconds"] >= warm]
-if len(after) < 3:
-    sys.exit("soak: too short to tell")
-xs = [r["seconds"] / 3600 for r in after]
-def slope(key):
-    ys = [r[key] for r in after]
-    mx, my = sum(xs) / len(xs), sum(ys) / len(ys)
-    return sum((x - mx) * (y - my) for x, y in zip(xs, ys)) / sum((x - mx) ** 2 for x in xs)
-print(f"party of {rows[-1]['seconds'] / 60:.0f} min, {len(rows)} samples, warm-up {warm / 60:.0f} min")
-for key, unit in [("rss_kb", "kB"), ("files", ""), ("threads", ""), ("x_windows", ""),
-                  ("x_pixmaps", ""), ("x_pixmap_bytes", "B"), ("x_other_bytes", "B")]:
-    ys = [r[key] for r in after]
-    print(f"{key:15s} first {ys[0]:10.0f}  last {ys[-1]:10.0f}  min {min(ys):10.0f}  "
-          f"max {max(ys):10.0f}  trend {slope(key):+10.1f} {unit}/h")
-growth = slope("rss_kb") / 1024
-print(f"resident memory grows {growth:+.2f} MB an hour (goal: under 1)")
-PY
-echo "PASS"
+python3 "$here/soak_verdict.py" "$out" "$minutes"

@@ -6,6 +6,7 @@
 #include "core/appcontext.h"
 #include "core/contentfolders.h"
 #include "core/fonts.h"
+#include "core/heap.h"
 #include "core/textfile.h"
 #include "platform/realplatform.h"
 #include "platform/runningmarker.h"
@@ -72,6 +73,9 @@ private:
 
 int main(int argc, char **argv)
 {
+    // Before the first thread: what the party frees goes back to the system.
+    returnFreedMemoryToSystem();
+
     // Windows move themselves only under X11: in a Wayland session the program
     // runs through XWayland unless the user chose a platform plugin.
     if (runsThroughXWayland(SessionEnvironment::current()))

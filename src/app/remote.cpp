@@ -2,20 +2,19 @@
 
 #include "app/dbusservice.h"
 #include "companion/requests.h"
+#include "core/contentfolders.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace stak {
 
 CompanionRequest Absolute(CompanionRequest request, const QString &startFolder)
 {
-    if (request.kind == CompanionRequest::Run &&
-        QFileInfo::exists(startFolder + u'/' + request.text))
-        request.text = QFileInfo(startFolder + u'/' + request.text).absoluteFilePath();
+    if (request.kind == CompanionRequest::Run)
+        request.text = keepStartFolderPath(request.text, startFolder);
     return request;
 }
 

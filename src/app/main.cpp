@@ -69,6 +69,17 @@ private:
     QHash<int, QPixmap> m_loaded;
 };
 
+// The command line as QApplication left it (without the options it took),
+// a text typed in a Windows-1251 terminal or script read as well as one in
+// UTF-8.
+CommandLine commandLineOf(int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << decodeContentText(QByteArrayView(argv[i]));
+    return ParseCommandLine(args);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -82,12 +93,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     {
-        QStringList args;
-        for (int i = 1; i < argc; ++i)
-            // A text typed in a Windows-1251 terminal or script reads as
-            // well as one in UTF-8.
-            args << decodeContentText(QByteArrayView(argv[i]));
-        const CommandLine asked = ParseCommandLine(args);
+        const CommandLine asked = commandLineOf(argc, argv);
         if (!asked.error.isEmpty()) {
             QTextStream(stderr) << "stakanych: " << asked.error << '\n';
             return 2;
@@ -124,7 +130,7 @@ int main(int argc, char **argv)
     AppContext context(&platform, &clock, &random);
     RunningMarker::removeOnSignals();
 
-    CommandLine options = ParseCommandLine(app.arguments().mid(1));
+    CommandLine options = commandLineOf(argc, argv);
     const QString start = QDir::currentPath();
     const ContentFolders folders = programContentFolders(start);
     QString why;

@@ -43,8 +43,9 @@ owned() { gdbus call --session --dest org.freedesktop.DBus --object-path /org/fr
     --method org.freedesktop.DBus.NameHasOwner $id | grep -q true; }
 
 # No companion yet: the command line starts the program, which says the text
-# once its companion is shown, not before.
-run_app -- --trace --say "Такси приехало"
+# (from a script written in Windows-1251) once its companion is shown, not
+# before.
+run_app -- --trace --say "$(printf '\xd2\xe0\xea\xf1\xe8 \xef\xf0\xe8\xe5\xf5\xe0\xeb\xee')"
 within 10 owned || fail "the program did not take its name on the bus"
 window "Мастерская" >/dev/null || fail "no start dialog"
 traced "say Такси приехало" && fail "said before the companion was shown"

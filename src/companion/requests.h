@@ -54,7 +54,6 @@ public:
     // The launcher's actions: "toast", "anecdote", "drink", "riddle".
     Answer action(const QString &name);
 
-    int waiting() const { return int(m_waiting.size()); }
 
 private:
     struct Request

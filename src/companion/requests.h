@@ -54,7 +54,6 @@ public:
     // The launcher's actions: "toast", "anecdote", "drink", "riddle".
     Answer action(const QString &name);
 
-
 private:
     struct Request
     {
